@@ -1,0 +1,38 @@
+# Warning and sanitizer flags shared by every target of the project.
+add_library(torvane_options INTERFACE)
+target_compile_options(torvane_options INTERFACE
+  -Wall -Wextra -Wpedantic -Wundef -Wformat=2 -Wnon-virtual-dtor -Wold-style-cast
+  -Woverloaded-virtual -Wshadow -Wconversion -Wno-sign-conversion)
+if(TORVANE_WERROR)
+  target_compile_options(torvane_options INTERFACE -Werror)
+endif()
+
+if(TORVANE_SANITIZE AND TORVANE_TSAN)
+  message(FATAL_ERROR "TORVANE_SANITIZE and TORVANE_TSAN cannot be combined")
+endif()
+if(TORVANE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(TORVANE_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
+# Adds a library of one layer: every .cpp of the folder, public headers from src/.
+function(torvane_layer name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC torvane_options)
+endfunction()
+
+# Adds a GoogleTest executable from every .cpp of the folder; tests are listed when ctest runs.
+function(torvane_gtest name)
+  cmake_parse_arguments(arg "" "" "LIBS;ENV" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest GTest::gmock GTest::gtest_main torvane_options)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "${arg_ENV}")
+endfunction()
