@@ -19,18 +19,18 @@ if(TORVANE_TSAN)
   add_link_options(-fsanitize=thread)
 endif()
 
-# Adds a library of one layer: every .cpp of the folder, public headers from src/.
+# Adds a library of one layer: every .cpp below the folder, public headers from src/.
 function(torvane_layer name)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC torvane_options)
 endfunction()
 
-# Adds a GoogleTest executable from every .cpp of the folder; tests are listed when ctest runs.
+# Adds a GoogleTest executable from every .cpp below the folder; tests are listed when ctest runs.
 function(torvane_gtest name)
   cmake_parse_arguments(arg "" "" "LIBS;ENV" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest GTest::gmock GTest::gtest_main torvane_options)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
