@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libhidapi-dev libudev-dev libzip-dev zlib1g-dev libssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-noto-core
