@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -13,6 +14,12 @@ extern const std::array<std::uint32_t, 16> kConfigColors;
 // The 32 configuration hotkey candidates, in offer order (key codes).
 extern const std::array<std::uint8_t, 32> kHotkeyCandidates;
 
+// Records in use: the stored count, clamped to the table (a count read from
+// the adapter can hold anything).
+std::size_t UsedConfigCount(const ConfigBlock& block);
+// Global hotkeys in use: the stored count, clamped to the area that holds them.
+std::size_t UsedGlobalHotkeys(const ConfigBlock& block);
+
 // Lookups over the records in use. Names compare byte-wise and case-sensitively.
 int FindConfigIndex(const ConfigBlock& block, std::string_view name, int host);
 ConfigRecord* FindConfig(ConfigBlock& block, std::string_view name, int host);
@@ -23,9 +30,14 @@ int StartupIndex(const ConfigBlock& block, int host);
 // Table changes. `default_response` is the catalogue's response record for the
 // record's curve_id, or null, which leaves the response slot as it is.
 bool AddConfig(FlashImage& image, const ConfigRecord& record, const ResponseRecord* default_response);
+// Fails when the table is full or `source_slot` is not in use.
 bool CopyConfig(FlashImage& image, const ConfigRecord& record, int source_slot);
 // Returns whether a record was removed.
 bool DeleteConfig(FlashImage& image, int host, std::string_view name);
+// Removes the record in `slot` with its response record; false when the slot is not in use.
+bool DeleteConfigAt(FlashImage& image, int slot);
+// Makes the named record of the current host the start-up one; true only when
+// it was not before. An unknown name changes nothing.
 bool SetStartup(ConfigBlock& block, std::string_view name);
 
 // Choices for new configurations.
@@ -40,6 +52,8 @@ bool KeyUsedAnywhere(const FlashImage& image, std::uint8_t code);
 bool HotkeyUsedOnHost(const ConfigBlock& block, std::uint8_t code, int host);
 bool HotkeyUsedAnywhere(const ConfigBlock& block, std::uint8_t code);
 bool GlobalKeyConflict(const FlashImage& image, int kind, std::uint8_t code);
+// The first key of the record taken elsewhere, or 0. Entries that map nothing
+// (0 and 0xFF) are skipped.
 std::uint8_t FindOccupiedKey(const ConfigBlock& block, const ConfigRecord& record);
 
 }  // namespace torvane::model

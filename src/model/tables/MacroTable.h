@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "model/FlashImage.h"
 
 namespace torvane::model {
+
+// Macros in use: the stored count, clamped to the table.
+std::size_t UsedMacroCount(const MacroBlock& block);
 
 bool AddMacro(MacroBlock& block, const MacroRecord& record);
 int FindMacroIndex(const MacroBlock& block, std::string_view owner, std::string_view name, int host);
@@ -14,6 +18,7 @@ const MacroRecord* FindMacro(const MacroBlock& block, std::string_view owner, st
 bool DeleteMacro(MacroBlock& block, int host, std::string_view name, std::string_view owner);
 // Returns how many macros were removed.
 int DeleteMacrosOf(MacroBlock& block, std::string_view owner, int host);
-void RenameOwner(MacroBlock& block, int host, std::string_view old_name, std::string_view new_name);
+// Returns how many macros now carry the new owner name.
+int RenameOwner(MacroBlock& block, int host, std::string_view old_name, std::string_view new_name);
 
 }  // namespace torvane::model

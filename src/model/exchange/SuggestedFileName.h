@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/ConfigRecord.h"
+#include "model/MacroRecord.h"
+
+namespace torvane::model {
+
+// "(PS4)", "(XBOX ONE)", "(PS3)", "(XBOX 360)", "(SWITCH)"; empty for an unknown host.
+std::string_view HostFileSuffix(int host);
+
+// Names offered by the save dialog (UTF-8, no extension). A '/' becomes a
+// blank in all of them, since no file name can hold it.
+
+// The configuration's name and its host's suffix, every ':' made a blank.
+std::string SuggestedConfigFileName(const ConfigRecord& record);
+// The macro's name and its host's suffix; ':' is kept.
+std::string SuggestedMacroFileName(const MacroRecord& record);
+// The configuration's name alone, every ':' made a blank.
+std::string SuggestedCurveFileName(const ConfigRecord& record);
+
+}  // namespace torvane::model

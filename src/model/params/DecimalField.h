@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace torvane::model {
+
+// Sensitivities and ratios: hundredths, 0.01 ~ 50.00.
+inline constexpr int kMinHundredths = 1;
+inline constexpr int kMaxHundredths = 5000;
+// Minimum speeds: tenths, -100.0 ~ 100.0.
+inline constexpr int kMinTenths = -1000;
+inline constexpr int kMaxTenths = 1000;
+
+// "% 5.2f" of value / 100, e.g. " 0.01".
+std::string FormatHundredths(std::uint16_t value);
+// The typed number plus 0.001, times 100, truncated toward zero; nothing when
+// the text is not a plain decimal number or the result leaves 1..5000.
+std::optional<std::uint16_t> ParseHundredths(std::string_view text);
+
+// "% 5.1f" of value / 10.
+std::string FormatTenths(std::int16_t value);
+// The typed number times 10 to the nearest integer; nothing when the text is
+// not a plain decimal number or the result leaves -1000..1000.
+std::optional<std::int16_t> ParseTenths(std::string_view text);
+
+// A plain decimal number: optional blanks, an optional sign, digits with at
+// most one decimal point, optional blanks; no exponent, no inf or nan.
+std::optional<double> ParseDecimal(std::string_view text);
+
+}  // namespace torvane::model
