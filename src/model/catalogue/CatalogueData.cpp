@@ -2,7 +2,6 @@
 
 #include "model/catalogue/CataloguePreparation.h"
 #include "model/catalogue/CatalogueRecords.h"
-#include "model/catalogue/ResponseRecords.h"
 #include "model/catalogue/WheelProfiles.h"
 
 namespace torvane::model::catalogue {
@@ -10,7 +9,6 @@ namespace torvane::model::catalogue {
 CatalogueData BuildCatalogueData() {
   CatalogueData data;
   data.wheels = BuildWheelProfiles();
-  data.responses = BuildDefaultResponseRecords();
   for (int host = 0; host < kHostCount; ++host) {
     auto& records = data.catalogues[static_cast<std::size_t>(host)];
     records = UnpreparedCatalogue(host);

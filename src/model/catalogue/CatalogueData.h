@@ -9,15 +9,16 @@
 
 namespace torvane::model::catalogue {
 
-// Everything the catalogue builds at start-up.
+// What the catalogue builds at start-up. The default response records are
+// built apart, on first use: they are most of the cost and only a new or
+// imported configuration needs them.
 struct CatalogueData {
   std::array<std::vector<ConfigRecord>, kHostCount> catalogues;  // prepared, by host
   std::vector<WheelProfile> wheels;
-  std::vector<ResponseRecord> responses;
 };
 
-// Builds the wheel profiles and the default response records, then every
-// host's catalogue records, prepared. Pure: each call builds a fresh copy.
+// Builds the wheel profiles, then every host's catalogue records, prepared.
+// Pure: each call builds a fresh copy.
 CatalogueData BuildCatalogueData();
 
 }  // namespace torvane::model::catalogue

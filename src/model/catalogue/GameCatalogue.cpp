@@ -6,6 +6,7 @@
 #include "model/catalogue/CatalogueData.h"
 #include "model/catalogue/GameSettingsTexts.h"
 #include "model/catalogue/GameTitles.h"
+#include "model/catalogue/ResponseRecords.h"
 #include "model/catalogue/WheelProfiles.h"
 #include "model/tables/NameText.h"
 
@@ -14,8 +15,10 @@ namespace torvane::model {
 namespace {
 
 std::once_flag g_prepared;
+std::once_flag g_responses_built;
 // Never freed: the device worker may still look things up while the process exits.
 const catalogue::CatalogueData* g_data = nullptr;
+const std::vector<ResponseRecord>* g_responses = nullptr;
 
 const catalogue::CatalogueData& Data() {
   PrepareCatalogue();
@@ -76,7 +79,9 @@ std::string_view WheelTypeName(const WheelType& type) {
 }
 
 std::span<const ResponseRecord> DefaultResponseRecords() {
-  return Data().responses;
+  std::call_once(g_responses_built,
+                 [] { g_responses = new std::vector<ResponseRecord>(catalogue::BuildDefaultResponseRecords()); });
+  return *g_responses;
 }
 
 const ResponseRecord* DefaultResponseRecord(std::uint16_t curve_id) {
