@@ -1,0 +1,223 @@
+#include <benchmark/benchmark.h>
+#include <sys/prctl.h>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "device/DeviceMessages.h"
+#include "device/DeviceWorker.h"
+#include "device/FlashProtocol.h"
+#include "device/ProtocolCodes.h"
+#include "emulator/VirtualTransport.h"
+#include "model/LittleEndian.h"
+#include "model/RegionBytes.h"
+
+namespace torvane::device {
+namespace {
+
+// Request/response pairs of a full read: the run status, then 2,212 flash chunks.
+constexpr double kFullReadPairs = 1 + 2212;
+
+// Answers every read request at once from a constant buffer: what is left is the manager's own cost.
+class EchoTransport final : public Transport {
+ public:
+  std::vector<std::string> ListAdapters() override { return {}; }
+  int Open(const std::string&) override { return 0; }
+  void Close() override {}
+  int WriteReport(const Report& report, std::chrono::milliseconds) override {
+    answer_ = report;
+    answer_[kOffsetCommand] = static_cast<std::uint8_t>(kAnswerFlash);
+    return 0;
+  }
+  int ReadReport(Report& report, std::chrono::milliseconds) override {
+    report = answer_;
+    return 0;
+  }
+
+ private:
+  Report answer_{};
+};
+
+void BM_PairManagerOnly(benchmark::State& state) {
+  EchoTransport transport;
+  FlashProtocol protocol(transport);
+  std::vector<std::uint8_t> chunk(kMaxChunk);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(protocol.ReadFlash(chunk, model::kBootBlockAddress));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_PairManagerOnly);
+
+void BM_PairVirtualAdapter(benchmark::State& state) {
+  emulator::VirtualAdapter adapter;
+  emulator::VirtualTransport transport(adapter);
+  transport.Open(emulator::kVirtualAdapterPath);
+  FlashProtocol protocol(transport);
+  std::vector<std::uint8_t> chunk(kMaxChunk);
+  for (auto _ : state) {
+    if (protocol.ReadFlash(chunk, model::kBootBlockAddress) != 0) state.SkipWithError("read failed");
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_PairVirtualAdapter);
+
+// The virtual adapter's firmware without the emulator's transport and its
+// bookkeeping: each report sleeps out its latency, nothing else.
+class DirectTransport final : public Transport {
+ public:
+  DirectTransport(emulator::VirtualAdapter& adapter, std::chrono::microseconds latency)
+      : adapter_(adapter), latency_(latency) {}
+
+  std::vector<std::string> ListAdapters() override { return {emulator::kVirtualAdapterPath}; }
+  int Open(const std::string&) override {
+    generation_ = adapter_.generation();
+    return 0;
+  }
+  void Close() override {}
+  int WriteReport(const Report& report, std::chrono::milliseconds) override {
+    WaitUntil(Clock::now() + latency_);
+    const emulator::HandleResult result = adapter_.Handle(report, generation_);
+    if (result.outcome != emulator::RequestOutcome::kAnswered) return kTimeout;
+    answer_ = result.answer.report;
+    arrives_ = Clock::now() + latency_;
+    return 0;
+  }
+  int ReadReport(Report& report, std::chrono::milliseconds) override {
+    WaitUntil(arrives_);
+    report = answer_;
+    return 0;
+  }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+
+  static void WaitUntil(Clock::time_point deadline) {
+    if (deadline > Clock::now()) std::this_thread::sleep_until(deadline);
+  }
+
+  emulator::VirtualAdapter& adapter_;
+  std::chrono::microseconds latency_;
+  std::uint64_t generation_ = 0;
+  Report answer_{};
+  Clock::time_point arrives_{};
+};
+
+void BM_PairDirectAdapter(benchmark::State& state) {
+  emulator::VirtualAdapter adapter;
+  DirectTransport transport(adapter, std::chrono::microseconds(0));
+  transport.Open(emulator::kVirtualAdapterPath);
+  FlashProtocol protocol(transport);
+  std::vector<std::uint8_t> chunk(kMaxChunk);
+  for (auto _ : state) {
+    if (protocol.ReadFlash(chunk, model::kBootBlockAddress) != 0) state.SkipWithError("read failed");
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_PairDirectAdapter);
+
+class Done final : public ResultTarget {
+ public:
+  void Deliver(int message, std::uint32_t) override {
+    std::lock_guard lock(mutex_);
+    last_ = message;
+    arrived_.notify_all();
+  }
+  int Wait() {
+    std::unique_lock lock(mutex_);
+    arrived_.wait(lock, [this] { return last_ != 0; });
+    return std::exchange(last_, 0);
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable arrived_;
+  int last_ = 0;
+};
+
+// A full read through the worker thread against an adapter whose boot block is
+// valid, so the firmware end check runs too.
+template <typename MakeTransport>
+void FullRead(benchmark::State& state, MakeTransport make_transport) {
+  // Timed waits of the simulated link would otherwise get up to 50 us of
+  // timer slack each; the worker thread inherits this setting.
+  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+  emulator::VirtualAdapter adapter;
+  model::BootBlock boot{};
+  boot.start = model::kStartMarker;
+  boot.firmware_address = model::kFirmwareAddress;
+  boot.firmware_length = 1000;
+  boot.end = model::kEndMarker;
+  adapter.LoadFlash(model::kBootBlockAddress, model::BytesOf(boot));
+
+  DeviceContext context;
+  context.set_device_path(emulator::kVirtualAdapterPath);
+  auto image = model::MakeFlashImage();
+  RunStatus run_status;
+  WritePlan plan;
+  auto done = std::make_shared<Done>();
+  DeviceWorker worker(make_transport(adapter), context, *image, run_status, plan, done);
+  worker.Start();
+  for (auto _ : state) {
+    worker.Post(REQ_READ_CONFIG, 0, done);
+    if (done->Wait() != MSG_READ_DONE) state.SkipWithError("read failed");
+  }
+  state.counters["pairs"] = kFullReadPairs;
+  state.counters["per_pair"] =
+      benchmark::Counter(kFullReadPairs, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+auto VirtualLink(std::chrono::microseconds latency) {
+  return [latency](emulator::VirtualAdapter& adapter) -> std::unique_ptr<Transport> {
+    auto transport = std::make_unique<emulator::VirtualTransport>(adapter);
+    transport->set_latency(latency);
+    return transport;
+  };
+}
+
+auto DirectLink(std::chrono::microseconds latency) {
+  return [latency](emulator::VirtualAdapter& adapter) -> std::unique_ptr<Transport> {
+    return std::make_unique<DirectTransport>(adapter, latency);
+  };
+}
+
+void BM_FullReadDirect(benchmark::State& state) {
+  FullRead(state, DirectLink(std::chrono::microseconds(0)));
+}
+BENCHMARK(BM_FullReadDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_FullReadVirtualTransport(benchmark::State& state) {
+  FullRead(state, VirtualLink(std::chrono::microseconds(0)));
+}
+BENCHMARK(BM_FullReadVirtualTransport)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Each report spends 1 ms on the way: 2 ms a pair is the floor.
+void BM_FullReadLatencyDirect(benchmark::State& state) {
+  FullRead(state, DirectLink(std::chrono::milliseconds(1)));
+}
+BENCHMARK(BM_FullReadLatencyDirect)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+// The same 2 x 2,213 one-millisecond sleeps with no manager at all: what the
+// machine's timers alone add to the link time.
+void BM_LatencyFloor(benchmark::State& state) {
+  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+  for (auto _ : state) {
+    for (int i = 0; i < 2 * static_cast<int>(kFullReadPairs); ++i) {
+      std::this_thread::sleep_until(std::chrono::steady_clock::now() + std::chrono::milliseconds(1));
+    }
+  }
+  state.counters["per_pair"] =
+      benchmark::Counter(kFullReadPairs, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_LatencyFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+void BM_FullReadLatencyVirtualTransport(benchmark::State& state) {
+  FullRead(state, VirtualLink(std::chrono::milliseconds(1)));
+}
+BENCHMARK(BM_FullReadLatencyVirtualTransport)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+}  // namespace
+}  // namespace torvane::device

@@ -1,0 +1,23 @@
+#include "device/AdapterTexts.h"
+
+#include "device/TextFormat.h"
+
+namespace torvane::device {
+
+std::string WorkingModeText(std::uint8_t mode) {
+  return FormatText("Working Mode (%d)", mode);
+}
+
+std::string UpgradeQuestionText(const model::Version& from) {
+  const model::Version& to = model::kManagerVersion;
+  return FormatText("Upgrade firmware from version %d.%d.%d to %d.%d.%d. \nAre you sure to continue this procedure?",
+                    from.major, from.minor, from.patch, to.major, to.minor, to.patch);
+}
+
+std::string UsbErrorText(std::string_view last_error) {
+  std::string text = "Please ensure your Torvane is firmly connected to PC.\n\n";
+  text += last_error;
+  return text;
+}
+
+}  // namespace torvane::device

@@ -1,0 +1,176 @@
+#include "device/DeviceWorker.h"
+
+#include <system_error>
+#include <utility>
+
+#include "device/CompatibilityRules.h"
+#include "device/DeviceMessages.h"
+#include "device/TextFormat.h"
+#include "model/RegionBytes.h"
+
+namespace torvane::device {
+
+using model::BytesOf;
+
+DeviceWorker::DeviceWorker(std::unique_ptr<Transport> transport, DeviceContext& context, model::FlashImage& image,
+                           RunStatus& run_status, const WritePlan& plan, std::weak_ptr<ResultTarget> owner)
+    : transport_(std::move(transport)),
+      protocol_(*transport_),
+      context_(context),
+      image_(image),
+      run_status_(run_status),
+      plan_(plan),
+      owner_(std::move(owner)) {}
+
+DeviceWorker::~DeviceWorker() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  if (thread_.joinable()) thread_.join();
+  transport_->Close();
+}
+
+int DeviceWorker::Start() {
+  if (thread_.joinable()) return 0;
+  try {
+    thread_ = std::thread([this] { Run(); });
+  } catch (const std::system_error& error) {
+    return error.code().value();
+  }
+  return 0;
+}
+
+void DeviceWorker::Post(int request, std::uint32_t wparam, std::weak_ptr<ResultTarget> target) {
+  {
+    std::lock_guard lock(mutex_);
+    queue_.push_back(Request{request, wparam, std::move(target)});
+  }
+  wake_.notify_one();
+}
+
+void DeviceWorker::Run() {
+  Request request;
+  while (NextRequest(request)) {
+    switch (request.message) {
+      case REQ_READ_CONFIG:
+        ReadConfig(request);
+        break;
+      case REQ_WRITE_FLASH:
+        WriteFlash(request);
+        break;
+      case REQ_READ_KEY_CODE:
+        ReadKeyCode(request);
+        break;
+      default:  // REQ_STOP_KEY_CODE outside a poll, and anything unknown
+        break;
+    }
+  }
+}
+
+bool DeviceWorker::NextRequest(Request& request) {
+  std::unique_lock lock(mutex_);
+  wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+  if (stopping_) return false;
+  request = std::move(queue_.front());
+  queue_.pop_front();
+  return true;
+}
+
+bool DeviceWorker::DiscardWaitingRequest() {
+  std::lock_guard lock(mutex_);
+  if (stopping_) return true;
+  if (queue_.empty()) return false;
+  queue_.pop_front();
+  return true;
+}
+
+void DeviceWorker::Deliver(const std::weak_ptr<ResultTarget>& target, int message, std::uint32_t wparam) {
+  if (auto receiver = target.lock()) receiver->Deliver(message, wparam);
+}
+
+void DeviceWorker::Fail(const Request& request, std::string text) {
+  transport_->Close();
+  context_.set_last_error(std::move(text));
+  Deliver(request.target, MSG_DEVICE_FAILED, 0);
+}
+
+void DeviceWorker::ReadConfig(const Request& request) {
+  if (int result = transport_->Open(context_.device_path()); result != 0) {
+    return Fail(request, FormatText("Read Config: OpenDevice(%d)", result));
+  }
+  if (protocol_.GetSysRunStatus(run_status_) != 0) return Fail(request, protocol_.last_error());
+  if (protocol_.ReadFlash(BytesOf(image_.info), model::kInfoBlockAddress) != 0) {
+    return Fail(request, protocol_.last_error());
+  }
+  if (const std::uint32_t kind = OldGenerationKind(image_.info); kind != 0) {
+    transport_->Close();
+    return Deliver(owner_, MSG_INCOMPATIBLE, kind);
+  }
+  const struct {
+    std::span<std::uint8_t> bytes;
+    std::uint32_t address;
+  } blocks[] = {
+      {BytesOf(image_.boot), model::kBootBlockAddress},
+      {BytesOf(image_.macro), model::kMacroBlockAddress},
+      {BytesOf(image_.config), model::kConfigBlockAddress},
+      {BytesOf(image_.response), model::kResponseBlockAddress},
+  };
+  for (const auto& block : blocks) {
+    if (protocol_.ReadFlash(block.bytes, block.address) != 0) return Fail(request, protocol_.last_error());
+  }
+  // An upgrade writes 0xAA right after the firmware; the byte found there
+  // replaces the boot block's end marker, so an interrupted upgrade shows as lost firmware.
+  if (model::IsValid(image_.boot) &&
+      protocol_.ReadFlash(std::span(&image_.boot.end, 1), FirmwareEndAddress(image_.boot)) != 0) {
+    return Fail(request, protocol_.last_error());
+  }
+  transport_->Close();
+  Deliver(owner_, MSG_READ_DONE, request.wparam);
+}
+
+void DeviceWorker::WriteFlash(const Request& request) {
+  // Nothing to write would never reach 100 percent; report it done at once.
+  if (plan_.empty()) return Deliver(request.target, MSG_PROGRESS, 100);
+  if (int result = transport_->Open(context_.device_path()); result != 0) {
+    return Fail(request, FormatText("OpenDevice(%d)", result));
+  }
+  if (protocol_.EraseFlash(plan_) != 0) return Fail(request, protocol_.last_error());
+  // The final 100 waits until the adapter is closed, so "done" means released as well.
+  bool complete = false;
+  const auto progress = [&request, &complete](int percent) {
+    if (percent == 100) {
+      complete = true;
+    } else {
+      Deliver(request.target, MSG_PROGRESS, static_cast<std::uint32_t>(percent));
+    }
+  };
+  if (protocol_.WriteFlash(plan_, progress) != 0) return Fail(request, protocol_.last_error());
+  transport_->Close();
+  if (complete) Deliver(request.target, MSG_PROGRESS, 100);
+}
+
+void DeviceWorker::ReadKeyCode(const Request& request) {
+  // Only an adapter in peripheral mode reports its own inputs; otherwise no answer at all.
+  if (run_status_.working_mode() != kModePeripheral) return;
+  if (int result = transport_->Open(context_.device_path()); result != 0) {
+    return Fail(request, FormatText("Read Key Code: OpenDevice(%d)", result));
+  }
+  for (;;) {
+    std::uint8_t code = 0;
+    if (protocol_.GetKeyCode(code) != 0) return Fail(request, protocol_.last_error());
+    if (code != 0) {
+      transport_->Close();
+      return Deliver(request.target, MSG_KEY_CODE, code);
+    }
+    // Any request that arrives ends the poll and is itself dropped: the key
+    // dialog sends REQ_STOP_KEY_CODE for exactly this.
+    if (DiscardWaitingRequest()) {
+      transport_->Close();
+      return;
+    }
+  }
+}
+
+}  // namespace torvane::device

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "device/Transport.h"
+
+struct hid_device_;
+
+namespace torvane::device {
+
+// Rebuilds a full report from what a hidraw read returned: 64 payload bytes
+// (no report id, the adapter's case) get report id 0 in front; 65 bytes carry
+// their report id, which must be 0 (else kWrongReportId); any other length is
+// kWrongLength, since only then is it known where a report id would sit.
+int DecodeInputReport(std::span<const std::uint8_t> received, Report& report);
+
+// The adapter over the hidraw backend of hidapi. Result codes other than ours
+// are errno values. A hidraw write completes or fails inside the kernel, which
+// bounds it by its own USB time-out, so the write time-out is not applied.
+class HidTransport final : public Transport {
+ public:
+  HidTransport();
+  ~HidTransport() override;
+
+  std::vector<std::string> ListAdapters() override;
+  int Open(const std::string& path) override;
+  void Close() override;
+  int WriteReport(const Report& report, std::chrono::milliseconds timeout) override;
+  int ReadReport(Report& report, std::chrono::milliseconds timeout) override;
+
+ private:
+  struct Closer {
+    void operator()(hid_device_* device) const;
+  };
+  std::unique_ptr<hid_device_, Closer> device_;
+};
+
+}  // namespace torvane::device

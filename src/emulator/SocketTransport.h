@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "device/Transport.h"
+#include "emulator/UniqueFd.h"
+
+namespace torvane::emulator {
+
+// The transport contract over the stream socket of a virtual adapter served
+// by another process: each report is exactly 65 bytes each way, request then
+// answer. The socket file existing means the adapter is plugged in.
+class SocketTransport final : public device::Transport {
+ public:
+  explicit SocketTransport(std::string socket_path);
+
+  std::vector<std::string> ListAdapters() override;
+  // Connects to `path`; 0 or the system error of socket() or connect().
+  int Open(const std::string& path) override;
+  void Close() override;
+  // Time-outs give 258. A closed peer gives ENODEV; a frame cut short by the
+  // peer closing gives -3. A time-out inside a frame drops the connection,
+  // since the stream cannot find the next frame again (later transfers: ENOTCONN).
+  int WriteReport(const device::Report& report, std::chrono::milliseconds timeout) override;
+  int ReadReport(device::Report& report, std::chrono::milliseconds timeout) override;
+
+ private:
+  const std::string socket_path_;
+  UniqueFd fd_;
+  bool opened_ = false;  // an Open succeeded and no Close followed
+};
+
+}  // namespace torvane::emulator

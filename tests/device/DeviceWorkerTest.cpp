@@ -1,0 +1,352 @@
+#include "device/DeviceWorker.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "WorkerHarness.h"
+#include "device/AdapterCheck.h"
+#include "device/CompatibilityRules.h"
+#include "device/DeviceMessages.h"
+#include "device/FlashPlans.h"
+#include "device/ProtocolCodes.h"
+#include "emulator/VirtualTransport.h"
+#include "model/RegionBytes.h"
+
+namespace torvane::device {
+namespace {
+
+using emulator::Fault;
+using emulator::FaultKind;
+using model::BytesOf;
+using testing::Collector;
+using testing::TrackingTransport;
+
+std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> span) {
+  return {span.begin(), span.end()};
+}
+
+class DeviceWorkerTest : public ::testing::Test {
+ protected:
+  emulator::VirtualAdapter adapter;
+  std::unique_ptr<model::DefaultImages> defaults = model::MakeDefaultImages();
+  std::vector<std::uint8_t> firmware;
+
+  DeviceContext context;
+  std::unique_ptr<model::FlashImage> image = model::MakeFlashImage();
+  RunStatus run_status;
+  WritePlan plan;
+  std::shared_ptr<Collector> window = std::make_shared<Collector>();
+  std::shared_ptr<testing::OpenState> transport = std::make_shared<testing::OpenState>();
+  std::unique_ptr<DeviceWorker> worker;
+
+  void SetUp() override {
+    model::ResetDefaultImages(*defaults);
+    firmware = testing::LoadHealthyAdapter(adapter, *defaults);
+    auto tracking =
+        std::make_unique<TrackingTransport>(std::make_unique<emulator::VirtualTransport>(adapter), transport);
+    worker = std::make_unique<DeviceWorker>(std::move(tracking), context, *image, run_status, plan, window);
+    ASSERT_EQ(worker->Start(), 0);
+    context.set_device_path(emulator::kVirtualAdapterPath);
+  }
+
+  std::vector<std::uint8_t> Flash(std::uint32_t address, std::size_t length) {
+    return adapter.ReadFlash(address, length);
+  }
+
+  bool ReadAdapter(std::uint32_t wparam = 0) {
+    worker->Post(REQ_READ_CONFIG, wparam, window);
+    return window->WaitFor(MSG_READ_DONE) == wparam;
+  }
+
+  // Posts the plan and waits for its last progress; false on a failure.
+  bool WritePlanned(const std::shared_ptr<Collector>& dialog) {
+    worker->Post(REQ_WRITE_FLASH, 0, dialog);
+    const bool ended = dialog->WaitUntil([](const std::vector<Collector::Result>& results) {
+      return !results.empty() && (results.back().message == MSG_DEVICE_FAILED || results.back().wparam == 100);
+    });
+    return ended && dialog->results().back().message == MSG_PROGRESS;
+  }
+};
+
+TEST_F(DeviceWorkerTest, FullReadFillsTheImageExactly) {
+  adapter.SetRunStatus({3, 4, 5, 6});
+  ASSERT_TRUE(ReadAdapter(77)) << "MSG_READ_DONE carries the request's wParam";
+  EXPECT_EQ(Bytes(BytesOf(image->info)), Flash(model::kInfoBlockAddress, 64));
+  EXPECT_EQ(Bytes(BytesOf(image->boot)), Flash(model::kBootBlockAddress, 16384));
+  EXPECT_EQ(Bytes(BytesOf(image->macro)), Flash(model::kMacroBlockAddress, 16384));
+  EXPECT_EQ(Bytes(BytesOf(image->config)), Flash(model::kConfigBlockAddress, 16384));
+  EXPECT_EQ(Bytes(BytesOf(image->response)), Flash(model::kResponseBlockAddress, 65536));
+  EXPECT_EQ(run_status.bytes, (std::array<std::uint8_t, 4>{3, 4, 5, 6}));
+  EXPECT_EQ(adapter.RequestCount(kCmdReadFlash), 2212u);
+  EXPECT_EQ(adapter.RequestCount(kCmdGetSysRunStatus), 1u);
+  EXPECT_FALSE(transport->open);
+  EXPECT_EQ(AdapterCheck(*image, run_status.working_mode()).Next().action, CheckAction::kPruneAndShowHome);
+}
+
+TEST_F(DeviceWorkerTest, ByteAfterTheFirmwareReplacesTheBootEndMarker) {
+  const std::uint8_t erased = 0xFF;
+  adapter.LoadFlash(model::kFirmwareAddress + testing::kFirmwareLength, std::span(&erased, 1));
+  ASSERT_TRUE(ReadAdapter());
+  EXPECT_EQ(image->boot.end, 0xFF);
+  EXPECT_EQ(Flash(model::kBootBlockAddress + 16383, 1)[0], 0xAA) << "the block's own marker is intact";
+  EXPECT_EQ(AdapterCheck(*image, 1).Next().text, "Firmware lost! Please restore firmware.");
+
+  // A boot block without its start marker skips the check and still completes.
+  const std::uint8_t blank = 0;
+  adapter.LoadFlash(model::kBootBlockAddress, std::span(&blank, 1));
+  ASSERT_TRUE(ReadAdapter());
+  EXPECT_EQ(image->boot.end, 0xAA);
+  EXPECT_EQ(adapter.RequestCount(kCmdReadFlash), 2212u + 2211u);
+}
+
+TEST_F(DeviceWorkerTest, OldGenerationStopsAfterTheInformationBlock) {
+  model::InfoBlock info{};
+  info.start = model::kStartMarker;
+  info.end = model::kEndMarker;
+  info.boot_loader_version = {1, 22, 0};
+  info.hardware_version = {1, 7, 6};
+  adapter.LoadFlash(model::kInfoBlockAddress, BytesOf(info));
+  worker->Post(REQ_READ_CONFIG, 0, window);
+  EXPECT_EQ(window->WaitFor(MSG_INCOMPATIBLE), 1u);
+
+  info.hardware_version = {1, 8, 0};
+  adapter.LoadFlash(model::kInfoBlockAddress, BytesOf(info));
+  worker->Post(REQ_READ_CONFIG, 0, window);
+  EXPECT_EQ(window->WaitFor(MSG_INCOMPATIBLE), 2u);
+  EXPECT_EQ(adapter.RequestCount(kCmdReadFlash), 4u) << "two chunks of the information block each time";
+  EXPECT_FALSE(transport->open);
+  for (const auto& result : window->results()) EXPECT_NE(result.message, MSG_READ_DONE);
+}
+
+TEST_F(DeviceWorkerTest, SaveWritesExactlyTheDirtyRegions) {
+  ASSERT_TRUE(ReadAdapter());
+  const auto macro_before = Flash(model::kMacroBlockAddress, 16384);
+  const auto response_before = Flash(model::kResponseBlockAddress, 65536);
+  image->config.count = 0;
+  image->config.host = 4;
+  ASSERT_TRUE(BuildSavePlan(model::BuildSaveJob(*image, model::kUnsavedConfig), plan));
+
+  adapter.SetRequestLogging(true);
+  auto dialog = std::make_shared<Collector>();
+  ASSERT_TRUE(WritePlanned(dialog));
+  EXPECT_EQ(Flash(model::kConfigBlockAddress, 16384), Bytes(BytesOf(image->config)));
+  EXPECT_EQ(Flash(model::kMacroBlockAddress, 16384), macro_before);
+  EXPECT_EQ(Flash(model::kResponseBlockAddress, 65536), response_before);
+
+  const auto log = adapter.TakeRequestLog();
+  ASSERT_EQ(log.size(), 1u + 316u);
+  EXPECT_EQ(log[0][kOffsetCommand], kCmdEraseFlash);
+  EXPECT_EQ(log[0][kOffsetLength], 1);
+  EXPECT_EQ(log[0][kOffsetData], 3);
+  // Progress goes to the dialog only, rising to 100, never 0.
+  std::vector<std::uint32_t> progress;
+  for (const auto& result : dialog->results()) progress.push_back(result.wparam);
+  ASSERT_FALSE(progress.empty());
+  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+  EXPECT_GE(progress.front(), 1u);
+  EXPECT_EQ(progress.back(), 100u);
+  EXPECT_FALSE(transport->open);
+}
+
+TEST_F(DeviceWorkerTest, UpgradeOfCurrentFormatsErasesOneFiveSixAndWritesBootAndFirmware) {
+  image->boot.firmware_version = {4, 5, 117};
+  const std::uint8_t old_version[] = {4, 5, 117};
+  adapter.LoadFlash(model::kBootBlockAddress + 1, old_version);
+  ASSERT_TRUE(ReadAdapter());
+  ASSERT_EQ(AdapterCheck(*image, 1).Next().action, CheckAction::kConfirmUpgrade);
+  ASSERT_TRUE(BuildUpgradePlan(*image, *defaults, firmware, plan));
+
+  adapter.SetRequestLogging(true);
+  auto dialog = std::make_shared<Collector>();
+  ASSERT_TRUE(WritePlanned(dialog));
+  const auto log = adapter.TakeRequestLog();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log[0][kOffsetCommand], kCmdEraseFlash);
+  EXPECT_EQ(std::vector<std::uint8_t>(log[0].begin() + kOffsetData, log[0].begin() + kOffsetData + 3),
+            (std::vector<std::uint8_t>{1, 5, 6}));
+  std::size_t written = 0;
+  for (std::size_t i = 1; i < log.size(); ++i) {
+    EXPECT_EQ(log[i][kOffsetCommand], kCmdWriteFlash);
+    written += model::ReadU32(&log[i][kOffsetLength]);
+  }
+  EXPECT_EQ(written, 16384u + 166681u);
+
+  // The next read finds the carried firmware, complete with its end byte.
+  ASSERT_TRUE(ReadAdapter());
+  EXPECT_EQ(image->boot.firmware_version, model::kManagerVersion);
+  EXPECT_EQ(image->boot.end, 0xAA);
+  EXPECT_EQ(AdapterCheck(*image, 1).Next().action, CheckAction::kPruneAndShowHome);
+}
+
+TEST_F(DeviceWorkerTest, InterruptedUpgradeShowsAsLostFirmwareOnTheNextRead) {
+  ASSERT_TRUE(BuildFirmwareRestorePlan(*image, *defaults, firmware, plan));
+  adapter.ArmFault(Fault{FaultKind::kWrongAddress, kCmdWriteFlash, 3000});
+  auto dialog = std::make_shared<Collector>();
+  EXPECT_FALSE(WritePlanned(dialog));
+  EXPECT_EQ(context.last_error(), "WriteFlash:Verify2(87,-2)");
+  ASSERT_TRUE(ReadAdapter());
+  EXPECT_FALSE(model::IsValid(image->boot));
+  EXPECT_EQ(AdapterCheck(*image, 1).Next().text, "Firmware lost! Please restore firmware.");
+}
+
+struct FaultCase {
+  const char* name;
+  int request;
+  Fault fault;
+  const char* text;
+};
+
+// Each injected fault fails its request with one exact text, closes the
+// adapter, and leaves the worker ready for the next request.
+class DeviceWorkerFaultTest : public DeviceWorkerTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(DeviceWorkerFaultTest, FailsWithItsTextAndTheNextRequestWorks) {
+  const FaultCase& c = GetParam();
+  ASSERT_TRUE(ReadAdapter());
+  if (c.request == REQ_WRITE_FLASH) {
+    ASSERT_TRUE(BuildSavePlan(model::BuildSaveJob(*image, model::kUnsavedAll), plan));
+  }
+  if (c.request == REQ_READ_KEY_CODE) {
+    adapter.SetWorkingMode(kModePeripheral);
+    ASSERT_TRUE(ReadAdapter());
+  }
+  const int opens_before = transport->opens;
+  adapter.ArmFault(c.fault);
+
+  auto target = std::make_shared<Collector>();
+  worker->Post(c.request, 0, target);
+  ASSERT_TRUE(target->WaitFor(MSG_DEVICE_FAILED));
+  EXPECT_EQ(context.last_error(), c.text);
+  EXPECT_FALSE(transport->open);
+  EXPECT_EQ(transport->opens, opens_before + 1);
+
+  if (c.fault.kind == FaultKind::kUnplug) adapter.Plug();
+  EXPECT_TRUE(ReadAdapter(5));
+  EXPECT_EQ(transport->opens, opens_before + 2);
+}
+
+const FaultCase kFaultCases[] = {
+    {"ReadTimeout", REQ_READ_CONFIG, {FaultKind::kNoAnswer, kCmdReadFlash, 500}, "ReadFlash:Read(86,258)"},
+    {"ReadWrongAddress", REQ_READ_CONFIG, {FaultKind::kWrongAddress, kCmdReadFlash, 3}, "ReadFlash:Verify(86,-2)"},
+    {"ReadWrongCode", REQ_READ_CONFIG, {FaultKind::kWrongAnswerCode, kCmdReadFlash, 2000}, "ReadFlash:Verify(86,-2)"},
+    {"ReadReportId", REQ_READ_CONFIG, {FaultKind::kWrongReportId, kCmdReadFlash, 1}, "ReadFlash:Read(86,-4)"},
+    {"ReadShort", REQ_READ_CONFIG, {FaultKind::kShortReport, kCmdReadFlash, 2212}, "ReadFlash:Read(86,-3)"},
+    {"ReadUnplug", REQ_READ_CONFIG, {FaultKind::kUnplug, kCmdReadFlash, 10}, "ReadFlash:Read(86,19)"},
+    {"StatusWrongCode",
+     REQ_READ_CONFIG,
+     {FaultKind::kWrongAnswerCode, kCmdGetSysRunStatus, 1},
+     "GetSysRunStatus:Verify(-2)"},
+    {"StatusTimeout", REQ_READ_CONFIG, {FaultKind::kNoAnswer, kCmdGetSysRunStatus, 1}, "GetSysRunStatus:Read(258)"},
+    {"EraseNeverAcknowledged",
+     REQ_WRITE_FLASH,
+     {FaultKind::kEraseNeverAcknowledged, kCmdEraseFlash, 1},
+     "Erase Flash:Read(258)"},
+    {"EraseWrongCode", REQ_WRITE_FLASH, {FaultKind::kWrongAnswerCode, kCmdEraseFlash, 1}, "Erase Flash:Verify(-1)"},
+    {"WriteEcho", REQ_WRITE_FLASH, {FaultKind::kCorruptEcho, kCmdWriteFlash, 400}, "WriteFlash:Verify1(87,-2)"},
+    {"WriteWrongAddress", REQ_WRITE_FLASH, {FaultKind::kWrongAddress, kCmdWriteFlash, 1}, "WriteFlash:Verify2(87,-2)"},
+    {"WriteShort", REQ_WRITE_FLASH, {FaultKind::kShortReport, kCmdWriteFlash, 316}, "WriteFlash: Read(87,-3)"},
+    {"WriteUnplug", REQ_WRITE_FLASH, {FaultKind::kUnplug, kCmdWriteFlash, 700}, "WriteFlash: Read(87,19)"},
+    {"KeyWrongCode", REQ_READ_KEY_CODE, {FaultKind::kWrongAnswerCode, kCmdGetKeyCode, 3}, "GetKeyCode:Verify(-2)"},
+    {"KeyTimeout", REQ_READ_KEY_CODE, {FaultKind::kNoAnswer, kCmdGetKeyCode, 2}, "GetKeyCode:Read(258)"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Faults, DeviceWorkerFaultTest, ::testing::ValuesIn(kFaultCases),
+                         [](const ::testing::TestParamInfo<FaultCase>& param) { return param.param.name; });
+
+TEST_F(DeviceWorkerTest, OpenFailuresNameTheirRequest) {
+  context.set_device_path("virtual/elsewhere");
+  worker->Post(REQ_READ_CONFIG, 0, window);
+  ASSERT_TRUE(window->WaitFor(MSG_DEVICE_FAILED));
+  EXPECT_EQ(context.last_error(), "Read Config: OpenDevice(2)");
+
+  plan.AddEntry(model::kMacroBlockAddress, std::vector<std::uint8_t>(10, 1));
+  auto dialog = std::make_shared<Collector>();
+  worker->Post(REQ_WRITE_FLASH, 0, dialog);
+  ASSERT_TRUE(dialog->WaitFor(MSG_DEVICE_FAILED));
+  EXPECT_EQ(context.last_error(), "OpenDevice(2)");
+
+  run_status.bytes[0] = kModePeripheral;  // as a read in peripheral mode leaves it
+  worker->Post(REQ_READ_KEY_CODE, 0, dialog);
+  ASSERT_TRUE(dialog->WaitFor(MSG_DEVICE_FAILED));
+  EXPECT_EQ(context.last_error(), "Read Key Code: OpenDevice(2)");
+  EXPECT_EQ(transport->opens, 0);
+}
+
+TEST_F(DeviceWorkerTest, EmptyPlanCompletesWithoutTouchingTheAdapter) {
+  auto dialog = std::make_shared<Collector>();
+  worker->Post(REQ_WRITE_FLASH, 0, dialog);
+  EXPECT_EQ(dialog->WaitFor(MSG_PROGRESS), 100u);
+  EXPECT_EQ(adapter.TotalRequests(), 0u);
+}
+
+TEST_F(DeviceWorkerTest, KeyCodeComesFromThePeripheralModeOnly) {
+  auto dialog = std::make_shared<Collector>();
+  ASSERT_TRUE(ReadAdapter());  // working mode 1
+  worker->Post(REQ_READ_KEY_CODE, 0, dialog);
+  ASSERT_TRUE(ReadAdapter(2));  // served after the key request, which was dropped
+  EXPECT_TRUE(dialog->results().empty());
+  EXPECT_EQ(adapter.RequestCount(kCmdGetKeyCode), 0u);
+
+  adapter.SetWorkingMode(kModePeripheral);
+  ASSERT_TRUE(ReadAdapter());
+  adapter.PressKey(0x2C);
+  worker->Post(REQ_READ_KEY_CODE, 0, dialog);
+  EXPECT_EQ(dialog->WaitFor(MSG_KEY_CODE), 0x2Cu);
+  ASSERT_TRUE(ReadAdapter(3));
+  EXPECT_FALSE(transport->open);
+}
+
+TEST_F(DeviceWorkerTest, PollEndsOnStopAndSwallowsTheRequestThatEndedIt) {
+  adapter.SetWorkingMode(kModePeripheral);
+  ASSERT_TRUE(ReadAdapter());
+  auto dialog = std::make_shared<Collector>();
+  worker->Post(REQ_STOP_KEY_CODE, 0, dialog);  // no poll runs: dropped
+  worker->Post(REQ_READ_KEY_CODE, 0, dialog);
+  worker->Post(REQ_STOP_KEY_CODE, 0, dialog);
+  ASSERT_TRUE(ReadAdapter(8));
+
+  // A read posted during a poll ends it and is lost itself.
+  worker->Post(REQ_READ_KEY_CODE, 0, dialog);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  const std::size_t polls = adapter.RequestCount(kCmdGetKeyCode);
+  while (adapter.RequestCount(kCmdGetKeyCode) < polls + 3 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::yield();
+  }
+  worker->Post(REQ_READ_CONFIG, 41, window);
+  worker->Post(REQ_READ_CONFIG, 42, window);
+  EXPECT_EQ(window->WaitFor(MSG_READ_DONE), 42u);
+  EXPECT_TRUE(dialog->results().empty());
+  EXPECT_FALSE(transport->open);
+}
+
+TEST_F(DeviceWorkerTest, ResultsForATargetThatWentAwayAreDropped) {
+  adapter.SetWorkingMode(kModePeripheral);
+  ASSERT_TRUE(ReadAdapter());
+  adapter.PressKey(0x04);
+  worker->Post(REQ_READ_KEY_CODE, 0, std::make_shared<Collector>());  // the only owner is the request
+  ASSERT_TRUE(BuildSavePlan(model::BuildSaveJob(*image, model::kUnsavedMacro), plan));
+  {
+    auto closed_dialog = std::make_shared<Collector>();
+    worker->Post(REQ_WRITE_FLASH, 0, closed_dialog);
+  }
+  ASSERT_TRUE(ReadAdapter(9));
+  EXPECT_EQ(adapter.pending_keys(), 0u);
+  EXPECT_EQ(adapter.RequestCount(kCmdWriteFlash), 316u);
+}
+
+TEST_F(DeviceWorkerTest, DestroyingTheWorkerEndsARunningPoll) {
+  adapter.SetWorkingMode(kModePeripheral);
+  ASSERT_TRUE(ReadAdapter());
+  worker->Post(REQ_READ_KEY_CODE, 0, window);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (adapter.RequestCount(kCmdGetKeyCode) == 0 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::yield();
+  }
+  worker.reset();
+  EXPECT_FALSE(transport->open) << "the adapter is closed on the way out";
+}
+
+}  // namespace
+}  // namespace torvane::device

@@ -1,0 +1,175 @@
+// Runs the stand-alone program and talks to it as the manager would.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ReportBytes.h"
+#include "TempFolder.h"
+#include "TransportExchange.h"
+#include "emulator/Scenarios.h"
+#include "emulator/SocketTransport.h"
+#include "emulator/UniqueFd.h"
+
+extern char** environ;
+
+namespace torvane::emulator {
+namespace {
+
+using namespace reports;  // NOLINT: the report helpers
+
+#ifdef TORVANE_EMULATOR_PROGRAM
+constexpr const char* kProgram = TORVANE_EMULATOR_PROGRAM;
+#else
+constexpr const char* kProgram = nullptr;
+#endif
+
+// The program with its standard input on a pipe and its output discarded.
+class Program {
+ public:
+  explicit Program(std::vector<std::string> args) {
+    args.insert(args.begin(), kProgram);
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    int fds[2];
+    if (::pipe(fds) != 0) return;
+    UniqueFd read_end(fds[0]);
+    input_.reset(fds[1]);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, read_end.get(), STDIN_FILENO);
+    posix_spawn_file_actions_addclose(&actions, input_.get());
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    if (posix_spawn(&pid_, kProgram, &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+  ~Program() {
+    if (pid_ > 0) {
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, nullptr, 0);
+    }
+  }
+
+  bool started() const { return pid_ > 0; }
+  void Type(const std::string& line) {
+    const std::string text = line + "\n";
+    ASSERT_EQ(::write(input_.get(), text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  }
+  // Sends `signal` and returns the exit status, or -1.
+  int Stop(int signal) {
+    ::kill(pid_, signal);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  UniqueFd input_;
+};
+
+// The program's output and exit status for `arguments`.
+std::pair<std::string, int> RunToEnd(const std::string& arguments) {
+  const std::string command = std::string(kProgram) + " " + arguments + " 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return {"", -1};
+  std::string output;
+  char buffer[512];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) output.append(buffer, n);
+  const int status = ::pclose(pipe);
+  return {output, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+class EmulatorProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (kProgram == nullptr) GTEST_SKIP() << "the program is not built";
+  }
+  TempFolder folder_;
+  const std::string path_ = (folder_.path() / "adapter.sock").string();
+};
+
+TEST_F(EmulatorProgramTest, ServesTheScenarioUntilTerminated) {
+  Program program({"--socket", path_, "--scenario", "working-mode-7", "--latency-ms", "1"});
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(Eventually([&] { return std::filesystem::is_socket(path_); }));
+
+  SocketTransport transport(path_);
+  ASSERT_EQ(transport.Open(path_), 0);
+  const Exchange status = Send(transport, Request(device::kCmdGetSysRunStatus, 0, 4));
+  ASSERT_EQ(status.read, 0);
+  EXPECT_EQ(status.answer[13], 7);
+  const Exchange info = Send(transport, Request(device::kCmdReadFlash, model::kInfoBlockAddress + 29, 6));
+  EXPECT_EQ(Data(info.answer, 6), (std::vector<std::uint8_t>{1, 8, 0, 1, 30, 0}));  // hardware, boot loader
+
+  // A key typed on the console reaches the next polls once.
+  program.Type("key 0x2c");
+  std::uint8_t code = 0;
+  ASSERT_TRUE(Eventually([&] {
+    code = Send(transport, Request(device::kCmdGetKeyCode, 0, 1)).answer[13];
+    return code != 0;
+  }));
+  EXPECT_EQ(code, 0x2C);
+  EXPECT_EQ(Send(transport, Request(device::kCmdGetKeyCode, 0, 1)).answer[13], 0);
+
+  program.Type("unplug");
+  EXPECT_TRUE(Eventually([&] { return !std::filesystem::exists(path_); }));
+  program.Type("plug");
+  EXPECT_TRUE(Eventually([&] { return std::filesystem::is_socket(path_); }));
+
+  EXPECT_EQ(program.Stop(SIGTERM), 0);
+  EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST_F(EmulatorProgramTest, InterruptRemovesTheSocketToo) {
+  Program program({"--socket=" + path_});
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(Eventually([&] { return std::filesystem::is_socket(path_); }));
+  EXPECT_EQ(program.Stop(SIGINT), 0);
+  EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST_F(EmulatorProgramTest, ListsEveryScenarioWithItsDescription) {
+  const auto [output, status] = RunToEnd("--list");
+  EXPECT_EQ(status, 0);
+  for (const Scenario& scenario : Scenarios()) {
+    EXPECT_NE(output.find(std::string(scenario.name) + "\n    " + std::string(scenario.description)), std::string::npos)
+        << scenario.name;
+  }
+}
+
+TEST_F(EmulatorProgramTest, RefusesBadOptionsWithUsage) {
+  for (const char* arguments :
+       {"--scenario nowhere", "--latency-ms -5", "--latency-ms 20000", "--latency-ms 5x", "--socket", "--frobnicate"}) {
+    const auto [output, status] = RunToEnd(arguments);
+    EXPECT_EQ(status, 2) << arguments;
+    EXPECT_NE(output.find("Usage: torvane-emulator"), std::string::npos) << arguments;
+  }
+  const auto [help, status] = RunToEnd("--help");
+  EXPECT_EQ(status, 0);
+  EXPECT_NE(help.find("--latency-ms"), std::string::npos);
+}
+
+TEST_F(EmulatorProgramTest, ExitsWithAnErrorWhenThePathIsTaken) {
+  const std::string file = (folder_.path() / "taken").string();
+  {
+    std::FILE* f = std::fopen(file.c_str(), "w");
+    if (f != nullptr) std::fclose(f);
+  }
+  const auto [output, status] = RunToEnd("--socket " + file + " < /dev/null");
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(output.find("not a socket"), std::string::npos) << output;
+}
+
+}  // namespace
+}  // namespace torvane::emulator

@@ -1,0 +1,185 @@
+#include "emulator/SocketTransport.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "ReportBytes.h"
+#include "TempFolder.h"
+#include "TransportExchange.h"
+#include "emulator/SocketServer.h"
+#include "emulator/UniqueFd.h"
+
+namespace torvane::emulator {
+namespace {
+
+using namespace reports;  // NOLINT: the report helpers
+using std::chrono::milliseconds;
+namespace fs = std::filesystem;
+
+const device::Report kStatus = Request(device::kCmdGetSysRunStatus, 0, 4);
+
+// A peer that has gone shows on the write (EPIPE) or on the read (ENODEV).
+bool PeerGone(const Exchange& exchange) {
+  return exchange.write == EPIPE || (exchange.write == 0 && exchange.read == ENODEV);
+}
+
+class SocketTransportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(folder_.path().empty());
+    std::string error;
+    ASSERT_TRUE(server_.Start(error)) << error;
+  }
+
+  bool SocketExists() const { return fs::is_socket(path_); }
+
+  TempFolder folder_;
+  const std::string path_ = (folder_.path() / "adapter.sock").string();
+  VirtualAdapter adapter_;
+  SocketServer server_{adapter_, path_};
+  SocketTransport transport_{path_};
+};
+
+TEST_F(SocketTransportTest, RoundTripMatchesTheAdapterByteForByte) {
+  const std::vector<std::uint8_t> bytes{0xDE, 0xAD, 0xBE, 0xEF};
+  ASSERT_TRUE(adapter_.LoadFlash(model::kResponseBlockAddress, bytes));
+  EXPECT_EQ(transport_.ListAdapters(), std::vector<std::string>{path_});
+  ASSERT_EQ(transport_.Open(path_), 0);
+
+  const device::Report read = Request(device::kCmdReadFlash, model::kResponseBlockAddress, 4);
+  const Exchange over_socket = Send(transport_, read);
+  ASSERT_EQ(over_socket.write, 0);
+  ASSERT_EQ(over_socket.read, 0);
+  EXPECT_EQ(over_socket.answer, adapter_.Handle(read, adapter_.generation()).answer.report);
+  EXPECT_EQ(Data(over_socket.answer, 4), bytes);
+
+  const Exchange write = Send(transport_, Request(device::kCmdWriteFlash, model::kMacroBlockAddress, 2, {7, 8}));
+  EXPECT_EQ(Code(write.answer), device::kAnswerFlash);
+  EXPECT_EQ(adapter_.ReadFlash(model::kMacroBlockAddress, 2), (std::vector<std::uint8_t>{7, 8}));
+}
+
+TEST_F(SocketTransportTest, SocketFileFollowsThePlugState) {
+  ASSERT_EQ(transport_.Open(path_), 0);
+  ASSERT_EQ(Send(transport_, kStatus).read, 0);
+
+  adapter_.Unplug();
+  ASSERT_TRUE(Eventually([&] { return !SocketExists(); }));
+  EXPECT_TRUE(transport_.ListAdapters().empty());
+  EXPECT_TRUE(PeerGone(Send(transport_, kStatus)));  // the connection went with it
+  EXPECT_EQ(transport_.Open(path_), ENOENT);
+
+  adapter_.Plug();
+  ASSERT_TRUE(Eventually([&] { return SocketExists(); }));
+  ASSERT_EQ(transport_.Open(path_), 0);
+  EXPECT_EQ(Send(transport_, kStatus).read, 0);
+}
+
+TEST_F(SocketTransportTest, UnplugFaultMidTransferRemovesTheSocket) {
+  adapter_.ArmFault({FaultKind::kUnplug, device::kCmdWriteFlash, 2});
+  ASSERT_EQ(transport_.Open(path_), 0);
+  EXPECT_EQ(Send(transport_, Request(device::kCmdWriteFlash, model::kBootBlockAddress, 1, {1})).read, 0);
+  const Exchange cut = Send(transport_, Request(device::kCmdWriteFlash, model::kBootBlockAddress + 1, 1, {2}));
+  EXPECT_EQ(cut.write, 0);
+  EXPECT_EQ(cut.read, ENODEV);
+  EXPECT_FALSE(adapter_.IsPlugged());
+  EXPECT_TRUE(Eventually([&] { return !SocketExists(); }));
+}
+
+TEST_F(SocketTransportTest, MissingAnswerTimesOutAndTheConnectionCarriesOn) {
+  adapter_.ArmFault({FaultKind::kNoAnswer});
+  ASSERT_EQ(transport_.Open(path_), 0);
+  EXPECT_EQ(Send(transport_, kStatus, milliseconds(50)).read, device::kTimeout);
+  EXPECT_EQ(Send(transport_, kStatus).read, 0);
+}
+
+TEST_F(SocketTransportTest, BadAnswersKeepTheirTransportCodes) {
+  adapter_.ArmFault({FaultKind::kWrongReportId, device::kCmdGetSysRunStatus, 1});
+  adapter_.ArmFault({FaultKind::kShortReport, device::kCmdGetSysRunStatus, 2});
+  ASSERT_EQ(transport_.Open(path_), 0);
+  EXPECT_EQ(Send(transport_, kStatus).read, device::kWrongReportId);
+  EXPECT_EQ(Send(transport_, kStatus).read, device::kWrongLength);
+  // A cut frame ends the stream; the next open starts a fresh one.
+  EXPECT_EQ(transport_.WriteReport(kStatus, milliseconds(100)), ENOTCONN);
+  ASSERT_EQ(transport_.Open(path_), 0);
+  EXPECT_EQ(Send(transport_, kStatus).read, 0);
+}
+
+TEST_F(SocketTransportTest, ServesOneClientAtATime) {
+  SocketTransport second(path_);
+  ASSERT_EQ(transport_.Open(path_), 0);
+  ASSERT_EQ(Send(transport_, kStatus).read, 0);
+  ASSERT_EQ(second.Open(path_), 0);  // waits in the backlog
+  ASSERT_EQ(second.WriteReport(kStatus, milliseconds(100)), 0);
+  device::Report answer{};
+  EXPECT_EQ(second.ReadReport(answer, milliseconds(100)), device::kTimeout);
+  transport_.Close();
+  EXPECT_EQ(second.ReadReport(answer, milliseconds(5000)), 0);
+  EXPECT_EQ(Code(answer), device::kAnswerRunStatus);
+}
+
+TEST_F(SocketTransportTest, LatencyDelaysEachWay) {
+  server_.Stop();
+  server_.set_latency(milliseconds(25));
+  std::string error;
+  ASSERT_TRUE(server_.Start(error)) << error;
+  ASSERT_EQ(transport_.Open(path_), 0);
+  const auto start = Clock::now();
+  EXPECT_EQ(Send(transport_, kStatus).read, 0);
+  EXPECT_GE(Clock::now() - start, milliseconds(50));
+}
+
+TEST_F(SocketTransportTest, StopRemovesTheSocketAndEndsTheConnection) {
+  ASSERT_EQ(transport_.Open(path_), 0);
+  server_.Stop();
+  EXPECT_FALSE(SocketExists());
+  EXPECT_TRUE(PeerGone(Send(transport_, kStatus)));
+}
+
+TEST(SocketServerStart, ReplacesAStaleSocketButNothingElse) {
+  TempFolder folder;
+  const std::string path = (folder.path() / "adapter.sock").string();
+  VirtualAdapter adapter;
+  {
+    // A socket file whose server has gone.
+    UniqueFd stale(::socket(AF_UNIX, SOCK_STREAM, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
+    ASSERT_EQ(::bind(stale.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+  }
+  SocketServer server(adapter, path);
+  std::string error;
+  ASSERT_TRUE(server.Start(error)) << error;
+
+  SocketServer rival(adapter, path);
+  EXPECT_FALSE(rival.Start(error));
+  EXPECT_NE(error.find("another process"), std::string::npos) << error;
+
+  const std::string file = (folder.path() / "notes.txt").string();
+  std::ofstream(file) << "keep me";
+  SocketServer misdirected(adapter, file);
+  EXPECT_FALSE(misdirected.Start(error));
+  EXPECT_NE(error.find("not a socket"), std::string::npos) << error;
+  EXPECT_TRUE(fs::is_regular_file(file));
+
+  SocketServer too_long(adapter, std::string(200, 'x'));
+  EXPECT_FALSE(too_long.Start(error));
+}
+
+TEST(SocketTransportOpen, FailsWithTheSystemErrorWhenNothingListens) {
+  TempFolder folder;
+  const std::string path = (folder.path() / "adapter.sock").string();
+  SocketTransport transport(path);
+  EXPECT_TRUE(transport.ListAdapters().empty());
+  EXPECT_EQ(transport.Open(path), ENOENT);
+  EXPECT_EQ(transport.WriteReport(kStatus, milliseconds(10)), EBADF);
+}
+
+}  // namespace
+}  // namespace torvane::emulator
