@@ -30,13 +30,14 @@ std::vector<std::uint8_t> FirmwareBytes(std::uint32_t length) {
 // The game's title, made unique among the console's configurations.
 std::string ConfigName(const model::ConfigBlock& block, const model::ConfigRecord& record, int host) {
   const std::string title(model::GameTitle(record.game_id));
-  const std::string base = title.empty() ? "Game " + std::to_string(record.game_id) : title;
+  std::string base = title;
+  if (base.empty()) base.append("Game ").append(std::to_string(record.game_id));
   std::string name(model::CutName(base, model::kNewConfigNameChars, model::kConfigNameSize - 1));
   for (int n = 2; model::FindConfigIndex(block, name, host) >= 0; ++n) {
-    const std::string suffix = " " + std::to_string(n);
-    name = std::string(model::CutName(base, model::kNewConfigNameChars - suffix.size(),
-                                      model::kConfigNameSize - 1 - suffix.size())) +
-           suffix;
+    std::string suffix(" ");
+    suffix.append(std::to_string(n));
+    name = model::CutName(base, model::kNewConfigNameChars - suffix.size(), model::kConfigNameSize - 1 - suffix.size());
+    name.append(suffix);
   }
   return name;
 }
