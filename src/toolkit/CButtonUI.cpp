@@ -1,0 +1,295 @@
+#include "toolkit/CButtonUI.h"
+
+#include "toolkit/AttributeValues.h"
+#include "toolkit/TNotifyUI.h"
+#include "toolkit/Theme.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+
+namespace torvane::toolkit {
+
+CButtonUI::CButtonUI(QWidget* parent) : CLabelUI(parent) {
+  SetTextAlign(Qt::AlignCenter);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_Hover);
+}
+
+QString CButtonUI::GetClass() const {
+  return QStringLiteral("ButtonUI");
+}
+
+void CButtonUI::SetAppearance(Appearance appearance) {
+  appearance_ = appearance;
+  setCursor(appearance == Appearance::kLink ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  update();
+}
+
+void CButtonUI::SetNormalImage(const QString& image) {
+  normal_image_ = image;
+  update();
+}
+
+void CButtonUI::SetHotImage(const QString& image) {
+  hot_image_ = image;
+  update();
+}
+
+void CButtonUI::SetPushedImage(const QString& image) {
+  pushed_image_ = image;
+  update();
+}
+
+void CButtonUI::SetDisabledImage(const QString& image) {
+  disabled_image_ = image;
+  update();
+}
+
+bool CButtonUI::Activate() {
+  if (!IsEnabledInWindow()) return false;
+  SendNotify(QString::fromUtf16(notify::kClick));
+  return true;
+}
+
+void CButtonUI::SetAttribute(const QString& name, const QString& value) {
+  auto color = [&](std::uint32_t& field) {
+    if (const auto c = ParseColor(value)) {
+      field = *c;
+      update();
+    }
+  };
+  if (NameIs(name, u"normalimage")) {
+    SetNormalImage(value);
+  } else if (NameIs(name, u"hotimage")) {
+    SetHotImage(value);
+  } else if (NameIs(name, u"pushedimage")) {
+    SetPushedImage(value);
+  } else if (NameIs(name, u"focusedimage")) {
+    focused_image_ = value;
+  } else if (NameIs(name, u"disabledimage")) {
+    SetDisabledImage(value);
+  } else if (NameIs(name, u"hottextcolor")) {
+    color(hot_text_color_);
+  } else if (NameIs(name, u"pushedtextcolor")) {
+    color(pushed_text_color_);
+  } else if (NameIs(name, u"focusedtextcolor")) {
+    color(focused_text_color_);
+  } else if (NameIs(name, u"hotbkcolor")) {
+    color(hot_bk_color_);
+  } else if (NameIs(name, u"pushedbkcolor")) {
+    color(pushed_bk_color_);
+  } else if (NameIs(name, u"appearance")) {
+    static const std::pair<const char16_t*, Appearance> kinds[] = {
+        {u"raised", Appearance::kRaised}, {u"primary", Appearance::kPrimary}, {u"flat", Appearance::kFlat},
+        {u"link", Appearance::kLink},     {u"close", Appearance::kClose},     {u"none", Appearance::kNone}};
+    for (const auto& [word, kind] : kinds) {
+      if (NameIs(value, word)) SetAppearance(kind);
+    }
+  } else {
+    CLabelUI::SetAttribute(name, value);
+  }
+}
+
+QString CButtonUI::StateImage() const {
+  if (!IsEnabledInWindow() && !disabled_image_.isEmpty()) return disabled_image_;
+  if (pushed_ && hot_ && !pushed_image_.isEmpty()) return pushed_image_;
+  if (hot_ && !hot_image_.isEmpty()) return hot_image_;
+  if (HasKeyboardFocus() && !focused_image_.isEmpty()) return focused_image_;
+  return normal_image_;
+}
+
+bool CButtonUI::UsesThemeShape() const {
+  return normal_image_.isEmpty() && GetBkImage().isEmpty() && qAlpha(GetBkColor()) == 0;
+}
+
+void CButtonUI::PaintBkColor(QPainter& painter) {
+  const bool enabled = IsEnabledInWindow();
+  std::uint32_t state_color = 0;
+  if (enabled && pushed_ && hot_) state_color = pushed_bk_color_;
+  if (enabled && hot_ && !state_color) state_color = hot_bk_color_;
+  if (!state_color) return CLabelUI::PaintBkColor(painter);
+  QPainterPath path;
+  path.addRoundedRect(QRectF(rect()), GetBorderRound(), GetBorderRound());
+  painter.fillPath(path, theme::Color(state_color));
+}
+
+void CButtonUI::PaintThemeShape(QPainter& painter, bool selected) const {
+  const bool enabled = IsEnabledInWindow();
+  const bool down = enabled && pushed_ && hot_;
+  const bool over = enabled && hot_;
+  std::uint32_t fill = 0;
+  std::uint32_t border = 0;
+  switch (appearance_) {
+    case Appearance::kRaised:
+      fill = !enabled ? 0xFF20252D : down ? theme::kRaisedPushed : over ? theme::kRaisedHot : theme::kRaised;
+      border = !enabled ? 0xFF2F3640 : over ? theme::kBorderHot : theme::kBorder;
+      if (selected && enabled) {
+        fill = over ? theme::kAccentHot : theme::kAccent;
+        border = 0;
+      }
+      break;
+    case Appearance::kPrimary:
+      fill = !enabled ? 0xFF20252D : down ? theme::kAccentPushed : over ? theme::kAccentHot : theme::kAccent;
+      break;
+    case Appearance::kFlat:
+    case Appearance::kClose:
+      fill = down ? theme::kRaisedPushed : over ? theme::kRaised : selected ? theme::kRaised : 0;
+      break;
+    case Appearance::kLink:
+    case Appearance::kNone:
+      break;
+  }
+  const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  if (fill || border) {
+    painter.save();
+    painter.setPen(border ? QPen(theme::Color(border), 1) : Qt::NoPen);
+    painter.setBrush(fill ? QBrush(theme::Color(fill)) : Qt::NoBrush);
+    painter.drawRoundedRect(r, theme::kRadius, theme::kRadius);
+    painter.restore();
+  }
+  if (appearance_ == Appearance::kClose) {
+    painter.save();
+    QPen pen(StateTextColor(), 1.6);
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    const QPointF c = QRectF(rect()).center();
+    const double arm = 5.0;
+    painter.drawLine(c + QPointF(-arm, -arm), c + QPointF(arm, arm));
+    painter.drawLine(c + QPointF(-arm, arm), c + QPointF(arm, -arm));
+    painter.restore();
+  }
+}
+
+void CButtonUI::PaintStatusImage(QPainter& painter) {
+  if (DrawImage(painter, StateImage())) return;
+  if (UsesThemeShape()) return PaintThemeShape(painter, false);
+  // Over a layout's own image or colour, hover and press show as a light veil.
+  if (!IsEnabledInWindow() || !hot_) return;
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(255, 255, 255, pushed_ ? 16 : 28));
+  painter.drawRoundedRect(QRectF(rect()), GetBorderRound(), GetBorderRound());
+  painter.restore();
+}
+
+bool CButtonUI::ShowsAccentFill() const {
+  return appearance_ == Appearance::kPrimary && UsesThemeShape() && IsEnabledInWindow();
+}
+
+void CButtonUI::PaintBorder(QPainter& painter) {
+  CLabelUI::PaintBorder(painter);
+  if (!HasKeyboardFocus()) return;
+  painter.save();
+  painter.setPen(QPen(theme::Color(ShowsAccentFill() ? theme::kText : theme::kAccent), theme::kFocusRing));
+  painter.setBrush(Qt::NoBrush);
+  const double inset = theme::kFocusRing / 2.0;
+  painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), theme::kRadius, theme::kRadius);
+  painter.restore();
+}
+
+QColor CButtonUI::StateTextColor() const {
+  if (!IsEnabledInWindow()) return CLabelUI::StateTextColor();
+  if (pushed_ && hot_ && pushed_text_color_) return theme::Color(pushed_text_color_);
+  if (hot_ && hot_text_color_) return theme::Color(hot_text_color_);
+  if (HasKeyboardFocus() && focused_text_color_) return theme::Color(focused_text_color_);
+  if (GetTextColor()) return theme::Color(GetTextColor());
+  switch (appearance_) {
+    case Appearance::kPrimary:
+      return Qt::white;
+    case Appearance::kLink:
+      return theme::Color(hot_ ? theme::kAccentHot : theme::kAccent);
+    case Appearance::kClose:
+      return theme::Color(hot_ ? theme::kText : theme::kTextSecondary);
+    default:
+      return theme::Color(theme::kText);
+  }
+}
+
+void CButtonUI::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    pushed_ = true;
+    hot_ = true;
+  } else if (event->button() == Qt::RightButton) {
+    right_pushed_ = true;
+  } else {
+    return CLabelUI::mousePressEvent(event);
+  }
+  update();
+  event->accept();
+}
+
+void CButtonUI::mouseReleaseEvent(QMouseEvent* event) {
+  const bool inside = rect().contains(event->position().toPoint());
+  event->accept();
+  if (event->button() == Qt::LeftButton && pushed_) {
+    pushed_ = false;
+    update();
+    if (inside) Activate();  // may destroy this button: nothing after it
+  } else if (event->button() == Qt::RightButton && right_pushed_) {
+    right_pushed_ = false;
+    if (inside && IsEnabledInWindow()) SendNotify(QString::fromUtf16(notify::kRightClick));
+  } else {
+    CLabelUI::mouseReleaseEvent(event);
+  }
+}
+
+void CButtonUI::mouseMoveEvent(QMouseEvent* event) {
+  const bool inside = rect().contains(event->position().toPoint());
+  if (inside != hot_) {
+    hot_ = inside;
+    update();
+  }
+  event->accept();
+}
+
+void CButtonUI::enterEvent(QEnterEvent* /*event*/) {
+  hot_ = true;
+  update();
+}
+
+void CButtonUI::leaveEvent(QEvent* /*event*/) {
+  hot_ = false;
+  update();
+}
+
+void CButtonUI::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat() &&
+      event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    Activate();
+    return;
+  }
+  CLabelUI::keyPressEvent(event);
+}
+
+void CButtonUI::focusInEvent(QFocusEvent* event) {
+  // Like a browser's :focus-visible: the ring marks focus the keyboard moved, not a click.
+  const Qt::FocusReason reason = event->reason();
+  keyboard_focus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                    reason == Qt::ShortcutFocusReason || (reason == Qt::ActiveWindowFocusReason && keyboard_focus_);
+  update();
+  CLabelUI::focusInEvent(event);
+}
+
+void CButtonUI::focusOutEvent(QFocusEvent* event) {
+  // A press whose release goes elsewhere (a dialog opened meanwhile) must not leave the button looking pressed.
+  pushed_ = false;
+  right_pushed_ = false;
+  if (event->reason() != Qt::ActiveWindowFocusReason) keyboard_focus_ = false;
+  update();
+  CLabelUI::focusOutEvent(event);
+}
+
+void CButtonUI::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange) {
+    pushed_ = false;
+    update();
+  }
+  CLabelUI::changeEvent(event);
+}
+
+}  // namespace torvane::toolkit

@@ -1,0 +1,182 @@
+#include "toolkit/CDialogBuilder.h"
+
+#include "toolkit/AttributeValues.h"
+#include "toolkit/BuiltinControls.h"
+#include "toolkit/CControlUI.h"
+#include "toolkit/CPaintManagerUI.h"
+#include "toolkit/IDialogBuilderCallback.h"
+#include "toolkit/SkinArchive.h"
+#include "toolkit/Theme.h"
+
+#include <QXmlStreamReader>
+
+namespace torvane::toolkit {
+
+namespace {
+
+bool IsSetupElement(QStringView tag) {
+  return NameIs(tag, u"Font") || NameIs(tag, u"Default") || NameIs(tag, u"Style") || NameIs(tag, u"Image");
+}
+
+}  // namespace
+
+bool CDialogBuilder::LoadXml(const QByteArray& xml) {
+  root_.reset();
+  error_.clear();
+  QXmlStreamReader reader(xml);
+  std::vector<LayoutNode> stack;
+  std::optional<LayoutNode> root;
+  while (!reader.atEnd()) {
+    const auto token = reader.readNext();
+    if (token == QXmlStreamReader::StartElement) {
+      LayoutNode node;
+      node.tag = reader.name().toString();
+      node.line = reader.lineNumber();
+      for (const QXmlStreamAttribute& a : reader.attributes()) {
+        node.attributes.append({a.name().toString(), a.value().toString()});
+      }
+      stack.push_back(std::move(node));
+    } else if (token == QXmlStreamReader::EndElement) {
+      LayoutNode done = std::move(stack.back());
+      stack.pop_back();
+      if (stack.empty()) {
+        root = std::move(done);
+      } else {
+        stack.back().children.push_back(std::move(done));
+      }
+    }
+  }
+  if (reader.hasError()) {
+    error_ = QStringLiteral("line %1, column %2: %3")
+                 .arg(reader.lineNumber())
+                 .arg(reader.columnNumber())
+                 .arg(reader.errorString());
+    return false;
+  }
+  if (!root) {
+    error_ = QStringLiteral("the layout has no element");
+    return false;
+  }
+  root_ = std::move(root);
+  return true;
+}
+
+bool CDialogBuilder::LoadFile(const QString& file_name) {
+  SkinArchive* archive = SkinArchive::Current();
+  if (!archive) {
+    root_.reset();
+    error_ = QStringLiteral("no skin archive is loaded");
+    return false;
+  }
+  const auto data = archive->Read(file_name);
+  if (!data) {
+    root_.reset();
+    error_ = QStringLiteral("the skin archive has no layout \"%1\"").arg(file_name);
+    return false;
+  }
+  if (!LoadXml(*data)) {
+    error_ = file_name + QStringLiteral(", ") + error_;
+    return false;
+  }
+  return true;
+}
+
+void CDialogBuilder::ApplyWindow(const LayoutNode& window, CPaintManagerUI* manager) {
+  if (!manager) return;
+  WindowAttributes& attrs = manager->GetWindowAttributes();
+  for (const auto& [name, value] : window.attributes) {
+    if (NameIs(name, u"size")) {
+      attrs.size = ParseSize(value).value_or(attrs.size);
+    } else if (NameIs(name, u"mininfo")) {
+      attrs.min_size = ParseSize(value).value_or(attrs.min_size);
+    } else if (NameIs(name, u"maxinfo")) {
+      attrs.max_size = ParseSize(value).value_or(attrs.max_size);
+    } else if (NameIs(name, u"caption")) {
+      attrs.caption = ParseMargins(value).value_or(attrs.caption);
+    } else if (NameIs(name, u"sizebox")) {
+      attrs.resizable = true;
+    }
+  }
+  for (const LayoutNode& child : window.children) {
+    if (NameIs(child.tag, u"Font")) {
+      const auto id = ParseInt(child.Attribute(u"id"));
+      if (!id) {
+        warnings_.append(QStringLiteral("line %1: <Font> without id").arg(child.line));
+        continue;
+      }
+      QFont font = theme::Font(theme::kFontBody);
+      if (const QString family = child.Attribute(u"name"); !family.isEmpty()) font.setFamily(family);
+      if (const auto size = ParseInt(child.Attribute(u"size")); size && *size > 0) font.setPointSize(*size);
+      font.setBold(ParseBool(child.Attribute(u"bold")).value_or(false));
+      font.setItalic(ParseBool(child.Attribute(u"italic")).value_or(false));
+      font.setUnderline(ParseBool(child.Attribute(u"underline")).value_or(false));
+      manager->AddFont(*id, font);
+    } else if (NameIs(child.tag, u"Default")) {
+      manager->AddDefaultAttributeList(child.Attribute(u"name"), child.Attribute(u"value"));
+    } else if (NameIs(child.tag, u"Style")) {
+      manager->AddStyle(child.Attribute(u"name"), child.Attribute(u"value"));
+    }
+  }
+}
+
+CControlUI* CDialogBuilder::Create(IDialogBuilderCallback* callback, CPaintManagerUI* manager, CControlUI* parent) {
+  warnings_.clear();
+  if (!root_) return nullptr;
+  const LayoutNode* top = &*root_;
+  if (NameIs(top->tag, u"Window")) {
+    ApplyWindow(*top, manager);
+    top = nullptr;
+    for (const LayoutNode& child : root_->children) {
+      if (IsSetupElement(child.tag)) continue;
+      if (!top) {
+        top = &child;
+      } else {
+        warnings_.append(
+            QStringLiteral("line %1: a window has one root control; <%2> ignored").arg(child.line).arg(child.tag));
+      }
+    }
+    if (!top) {
+      error_ = QStringLiteral("the window has no control");
+      return nullptr;
+    }
+  }
+  CControlUI* control = Build(*top, callback, manager);
+  if (control && parent && !parent->AddChildControl(control)) {
+    delete control;
+    return nullptr;
+  }
+  return control;
+}
+
+CControlUI* CDialogBuilder::Build(const LayoutNode& node, IDialogBuilderCallback* callback, CPaintManagerUI* manager) {
+  CControlUI* control = callback ? callback->CreateControl(node.tag) : nullptr;
+  if (!control) control = CreateBuiltinControl(node.tag);
+  if (!control) {
+    warnings_.append(QStringLiteral("line %1: unknown element <%2> skipped").arg(node.line).arg(node.tag));
+    return nullptr;
+  }
+  control->SetManager(manager);
+  if (manager) {
+    if (const QString defaults = manager->GetDefaultAttributeList(node.tag); !defaults.isEmpty()) {
+      control->ApplyAttributeList(defaults);
+    }
+  }
+  for (const auto& [name, value] : node.attributes) {
+    if (NameIs(name, u"style")) {
+      if (manager) control->ApplyAttributeList(manager->GetStyle(value));
+    } else {
+      control->SetAttribute(name, value);
+    }
+  }
+  for (const LayoutNode& child_node : node.children) {
+    CControlUI* child = Build(child_node, callback, manager);
+    if (child && !control->AddChildControl(child)) {
+      warnings_.append(
+          QStringLiteral("line %1: <%2> cannot hold <%3>").arg(child_node.line).arg(node.tag, child_node.tag));
+      delete child;
+    }
+  }
+  return control;
+}
+
+}  // namespace torvane::toolkit

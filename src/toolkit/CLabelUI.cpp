@@ -1,0 +1,96 @@
+#include "toolkit/CLabelUI.h"
+
+#include "toolkit/AttributeValues.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRegularExpression>
+
+namespace torvane::toolkit {
+
+CLabelUI::CLabelUI(QWidget* parent) : CControlUI(parent) {}
+
+QString CLabelUI::GetClass() const {
+  return QStringLiteral("LabelUI");
+}
+
+void CLabelUI::SetTextAlign(Qt::Alignment align) {
+  align_ = align;
+  update();
+}
+
+void CLabelUI::SetTextPadding(const QMargins& padding) {
+  text_padding_ = padding;
+  update();
+}
+
+void CLabelUI::SetEndEllipsis(bool on) {
+  end_ellipsis_ = on;
+  update();
+}
+
+void CLabelUI::SetMultiLine(bool on) {
+  multi_line_ = on;
+  update();
+}
+
+Qt::Alignment CLabelUI::ParseAlign(QStringView value, Qt::Alignment base) {
+  Qt::Alignment h = base & Qt::AlignHorizontal_Mask;
+  Qt::Alignment v = base & Qt::AlignVertical_Mask;
+  static const QRegularExpression separators(QStringLiteral("[^A-Za-z]+"));
+  for (const QString& word : value.toString().split(separators, Qt::SkipEmptyParts)) {
+    if (NameIs(word, u"left")) h = Qt::AlignLeft;
+    if (NameIs(word, u"center")) h = Qt::AlignHCenter;
+    if (NameIs(word, u"right")) h = Qt::AlignRight;
+    if (NameIs(word, u"top")) v = Qt::AlignTop;
+    if (NameIs(word, u"vcenter")) v = Qt::AlignVCenter;
+    if (NameIs(word, u"bottom")) v = Qt::AlignBottom;
+  }
+  return h | v;
+}
+
+void CLabelUI::SetAttribute(const QString& name, const QString& value) {
+  if (NameIs(name, u"align")) {
+    SetTextAlign(ParseAlign(value, align_));
+  } else if (NameIs(name, u"valign")) {
+    SetTextAlign(ParseAlign(value, align_));
+  } else if (NameIs(name, u"textpadding")) {
+    if (const auto m = ParseMargins(value)) SetTextPadding(*m);
+  } else if (NameIs(name, u"endellipsis")) {
+    if (const auto b = ParseBool(value)) SetEndEllipsis(*b);
+  } else if (NameIs(name, u"multiline") || NameIs(name, u"wordbreak")) {
+    if (const auto b = ParseBool(value)) SetMultiLine(*b);
+  } else {
+    CControlUI::SetAttribute(name, value);
+  }
+}
+
+QColor CLabelUI::StateTextColor() const {
+  return ResolvedTextColor();
+}
+
+QRect CLabelUI::TextRect() const {
+  return rect().marginsRemoved(text_padding_);
+}
+
+void CLabelUI::PaintText(QPainter& painter) {
+  // Texts may carry "\r\n" line ends; drawn, they are plain line breaks.
+  QString text = GetText();
+  if (text.isEmpty()) return;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+  const QRect r = TextRect();
+  if (r.width() <= 0 || r.height() <= 0) return;
+  painter.save();
+  painter.setFont(ResolvedFont());
+  painter.setPen(StateTextColor());
+  if (multi_line_ || text.contains(u'\n')) {
+    painter.drawText(r, align_.toInt() | Qt::TextWordWrap, text);
+  } else {
+    const QString shown =
+        end_ellipsis_ ? QFontMetrics(painter.font()).elidedText(text, Qt::ElideRight, r.width()) : text;
+    painter.drawText(r, align_.toInt() | Qt::TextSingleLine, shown);
+  }
+  painter.restore();
+}
+
+}  // namespace torvane::toolkit

@@ -1,0 +1,151 @@
+#include "toolkit/SkinArchive.h"
+
+#include <QGuiApplication>
+
+#include <zip.h>
+
+namespace torvane::toolkit {
+
+namespace {
+
+struct ZipDeleter {
+  void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+struct ZipFileDeleter {
+  void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+struct ZipSourceDeleter {
+  void operator()(zip_source_t* source) const { zip_source_free(source); }
+};
+struct ZipErrorScope {
+  zip_error_t error;
+  ZipErrorScope() { zip_error_init(&error); }
+  ~ZipErrorScope() { zip_error_fini(&error); }
+  ZipErrorScope(const ZipErrorScope&) = delete;
+  ZipErrorScope& operator=(const ZipErrorScope&) = delete;
+};
+
+std::unique_ptr<SkinArchive>& CurrentArchive() {
+  static std::unique_ptr<SkinArchive> current;
+  return current;
+}
+
+QString HiDpiName(const QString& name) {
+  const qsizetype dot = name.lastIndexOf(u'.');
+  if (dot <= 0) return {};
+  return name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
+}
+
+}  // namespace
+
+// The archive reads straight from `bytes`, so the buffer lives exactly as long as the zip handle.
+struct SkinArchive::Handles {
+  std::vector<std::uint8_t> bytes;
+  std::unique_ptr<zip_t, ZipDeleter> zip;
+};
+
+SkinArchive::SkinArchive(std::unique_ptr<Handles> handles) : handles_(std::move(handles)) {}
+
+SkinArchive::~SkinArchive() = default;
+
+std::unique_ptr<SkinArchive> SkinArchive::Open(std::span<const std::uint8_t> bytes, QString* error) {
+  auto handles = std::make_unique<Handles>();
+  handles->bytes.assign(bytes.begin(), bytes.end());
+  if (handles->bytes.empty()) {
+    if (error) *error = QStringLiteral("the archive is empty");
+    return nullptr;
+  }
+  ZipErrorScope scope;
+  std::unique_ptr<zip_source_t, ZipSourceDeleter> source(
+      zip_source_buffer_create(handles->bytes.data(), handles->bytes.size(), 0, &scope.error));
+  if (!source) {
+    if (error) *error = QString::fromUtf8(zip_error_strerror(&scope.error));
+    return nullptr;
+  }
+  zip_t* opened = zip_open_from_source(source.get(), ZIP_RDONLY, &scope.error);
+  if (!opened) {
+    if (error) *error = QString::fromUtf8(zip_error_strerror(&scope.error));
+    return nullptr;  // the source is still ours and is freed here
+  }
+  source.release();  // now owned by the archive
+  handles->zip.reset(opened);
+
+  std::unique_ptr<SkinArchive> archive(new SkinArchive(std::move(handles)));
+  const zip_int64_t count = zip_get_num_entries(archive->handles_->zip.get(), 0);
+  for (zip_int64_t i = 0; i < count; ++i) {
+    const char* name = zip_get_name(archive->handles_->zip.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
+    if (!name) continue;
+    const QString key = QString::fromUtf8(name).toLower();
+    if (!archive->index_by_lower_name_.contains(key)) archive->index_by_lower_name_.insert(key, i);
+  }
+  return archive;
+}
+
+std::optional<std::int64_t> SkinArchive::IndexOf(const QString& name) const {
+  const auto it = index_by_lower_name_.constFind(name.toLower());
+  if (it == index_by_lower_name_.constEnd()) return std::nullopt;
+  return it.value();
+}
+
+bool SkinArchive::Contains(const QString& name) const {
+  return IndexOf(name).has_value();
+}
+
+QStringList SkinArchive::Names() const {
+  std::lock_guard lock(mutex_);
+  QStringList names;
+  const zip_int64_t count = zip_get_num_entries(handles_->zip.get(), 0);
+  for (zip_int64_t i = 0; i < count; ++i) {
+    if (const char* name = zip_get_name(handles_->zip.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS)) {
+      names.append(QString::fromUtf8(name));
+    }
+  }
+  return names;
+}
+
+std::optional<QByteArray> SkinArchive::Read(const QString& name) const {
+  const auto index = IndexOf(name);
+  if (!index) return std::nullopt;
+  std::lock_guard lock(mutex_);
+  zip_t* zip = handles_->zip.get();
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(zip, static_cast<zip_uint64_t>(*index), 0, &stat) != 0) return std::nullopt;
+  if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > kMaxMemberSize) return std::nullopt;
+  std::unique_ptr<zip_file_t, ZipFileDeleter> file(zip_fopen_index(zip, static_cast<zip_uint64_t>(*index), 0));
+  if (!file) return std::nullopt;
+  QByteArray data(static_cast<qsizetype>(stat.size), Qt::Uninitialized);
+  zip_uint64_t done = 0;
+  while (done < stat.size) {
+    const zip_int64_t got = zip_fread(file.get(), data.data() + done, stat.size - done);
+    if (got <= 0) return std::nullopt;  // truncated or failed checksum
+    done += static_cast<zip_uint64_t>(got);
+  }
+  return data;
+}
+
+QPixmap SkinArchive::Image(const QString& name) const {
+  const QString key = name.toLower();
+  if (const auto it = image_cache_.constFind(key); it != image_cache_.constEnd()) return it.value();
+  QPixmap pixmap;
+  const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+  const bool hidpi = app && app->devicePixelRatio() >= 1.5;
+  if (const QString big = HiDpiName(name); hidpi && !big.isEmpty()) {
+    if (const auto data = Read(big); data && pixmap.loadFromData(*data)) pixmap.setDevicePixelRatio(2.0);
+  }
+  if (pixmap.isNull()) {
+    if (const auto data = Read(name)) pixmap.loadFromData(*data);
+  }
+  image_cache_.insert(key, pixmap);
+  return pixmap;
+}
+
+void SkinArchive::SetCurrent(std::unique_ptr<SkinArchive> archive) {
+  CurrentArchive() = std::move(archive);
+}
+
+SkinArchive* SkinArchive::Current() {
+  return CurrentArchive().get();
+}
+
+}  // namespace torvane::toolkit

@@ -1,0 +1,81 @@
+// Renders each dialog as the player sees it, into PNGs under the build folder, for people to look at.
+#include "device/DeviceMessages.h"
+#include "dialogs/CProgressDlg.h"
+#include "dialogs/MessageBoxCodes.h"
+#include "dialogs/MessageBoxes.h"
+#include "toolkit/dialogs/DialogTestSupport.h"
+#include "toolkit/support/TestSkin.h"
+
+#include <QImage>
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+namespace torvane::dialogs {
+namespace {
+
+using testing::ShownControl;
+using testing::WhenModal;
+using toolkit::WindowImplBase;
+
+class RenderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::InstallTestSkin(); }
+
+  // Grabs the window; the picture must be the window's size and not one flat colour.
+  static void Save(WindowImplBase& window, const QString& name) {
+    const QPixmap shot = window.grab();
+    EXPECT_EQ(shot.size() / shot.devicePixelRatio(), window.size());
+    const QImage image = shot.toImage();
+    EXPECT_NE(image.pixel(image.width() / 2, image.height() / 2), image.pixel(0, 0)) << "a blank window";
+    const QString path = testing::RenderPath(name);
+    if (!path.isEmpty()) {
+      EXPECT_TRUE(shot.save(path)) << path.toStdString();
+    }
+  }
+};
+
+TEST_F(RenderTest, MessageBoxes) {
+  WhenModal([](WindowImplBase& box) {
+    ShownControl(box, "YesBtn")->setFocus(Qt::TabFocusReason);
+    Save(box, "message_box_yes_no_cancel.png");
+    box.Close(kIdCancel);
+  });
+  ShowMessageBox("Warning", nullptr, "Modification will be discarded if you close the window without saving.",
+                 kMbYesNoCancel);
+
+  WhenModal([](WindowImplBase& box) {
+    Save(box, "message_box_ok.png");
+    box.Close(kIdOk);
+  });
+  ShowMessageBox("USB Error", nullptr,
+                 "Please ensure your Torvane is firmly connected to PC.\n\nReadFlash:Read(86,258)", kMbOk);
+}
+
+TEST_F(RenderTest, Prompt) {
+  WhenModal([](WindowImplBase& box) {
+    Save(box, "prompt.png");
+    box.Close(kIdOk);
+  });
+  ShowPromptBox("Battlefield 1", nullptr,
+                "\r\nThe following options in game should be set accordingly!\r\n\r\n"
+                "Soldier Aim Sensitivity = 100%\r\nSoldier Zoom Sensitivity = 100%\r\nUniform Soldier Aiming = On\r\n"
+                "Aim Assist Slowdown = Off\r\nAim Assist Zoom Snap = Off");
+}
+
+TEST_F(RenderTest, Progress) {
+  CProgressDlg dialog;
+  dialog.SetMode(1);
+  ASSERT_TRUE(dialog.Create(nullptr, "Progress"));
+  WhenModal([&dialog](WindowImplBase& modal) {
+    toolkit::PostMessage(modal.Ref(), device::MSG_PROGRESS, 45);
+    QTimer::singleShot(0, [&dialog] {
+      Save(dialog, "progress_45.png");
+      toolkit::PostMessage(dialog.Ref(), device::MSG_PROGRESS, 100);
+    });
+  });
+  EXPECT_EQ(dialog.ShowModal(), kIdYes);
+}
+
+}  // namespace
+}  // namespace torvane::dialogs

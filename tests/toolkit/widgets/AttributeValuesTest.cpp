@@ -1,0 +1,96 @@
+#include "toolkit/AttributeValues.h"
+#include "toolkit/NumericInput.h"
+#include "toolkit/TListInfoUI.h"
+
+#include <gtest/gtest.h>
+
+namespace torvane::toolkit {
+namespace {
+
+TEST(AttributeValuesTest, ColoursReadAsArgbWithAnyPrefix) {
+  EXPECT_EQ(ParseColor(u"#FF007DFF"), 0xFF007DFFu);
+  EXPECT_EQ(ParseColor(u"0xFFFF0000"), 0xFFFF0000u);
+  EXPECT_EQ(ParseColor(u" 80102030 "), 0x80102030u);
+  EXPECT_EQ(ParseColor(u"#15181E"), 0xFF15181Eu);  // six digits: opaque
+  EXPECT_FALSE(ParseColor(u"#GG0000FF"));
+  EXPECT_FALSE(ParseColor(u"#FFF"));
+  EXPECT_FALSE(ParseColor(u""));
+}
+
+TEST(AttributeValuesTest, LenientHexStopsAtTheFirstOtherCharacter) {
+  EXPECT_EQ(ParseHexColor(u"  #FF007DFF"), 0xFF007DFFu);
+  EXPECT_EQ(ParseHexColor(u"7DFFzz"), 0x7DFFu);
+  EXPECT_EQ(ParseHexColor(u"#"), 0u);
+  EXPECT_EQ(ParseHexColor(u"xyz"), 0u);
+}
+
+TEST(AttributeValuesTest, RectanglesSizesAndListsRejectJunkButFillMissingFields) {
+  EXPECT_EQ(ParseMargins(u"10,0,0,0"), QMargins(10, 0, 0, 0));
+  EXPECT_EQ(ParseMargins(u"3,2"), QMargins(3, 2, 0, 0));
+  EXPECT_FALSE(ParseMargins(u"3,a,3,3"));
+  EXPECT_FALSE(ParseMargins(u"1,2,3,4,5"));
+  EXPECT_EQ(ParsePos(u"10,20,110,60"), QRect(10, 20, 100, 40));
+  EXPECT_EQ(ParseSize(u"500,250"), QSize(500, 250));
+  EXPECT_FALSE(ParseSize(u""));
+  EXPECT_EQ(ParseBool(u"TRUE"), true);
+  EXPECT_FALSE(ParseBool(u"yes"));
+}
+
+TEST(AttributeValuesTest, AttributeListsKeepOrderAndBothQuoteStylesAndDropAnUnterminatedValue) {
+  const auto list = ParseAttributeList(u"textcolor=\"#FFE6E9EF\" text='a \"b\"' width = \"96\" bad=\"open");
+  ASSERT_EQ(list.size(), 3);
+  EXPECT_EQ(list[0].first, "textcolor");
+  EXPECT_EQ(list[0].second, "#FFE6E9EF");
+  EXPECT_EQ(list[1].second, "a \"b\"");
+  EXPECT_EQ(list[2].first, "width");
+  EXPECT_EQ(list[2].second, "96");
+}
+
+TEST(AttributeValuesTest, ListItemAttributesFollowTheirOwnParsingRules) {
+  TListInfoUI info;
+  EXPECT_EQ(info.selected_bk_color, 0xFFC1E3FFu);
+  EXPECT_EQ(ApplyListInfoAttribute(info, "itemselectedbkcolor", "FF112233"), ListInfoChange::kRepaint);
+  EXPECT_EQ(info.selected_bk_color, 0xFF112233u);
+  // "center" is found after "left", so it wins.
+  ApplyListInfoAttribute(info, "itemalign", "left center");
+  EXPECT_EQ(info.align, Qt::AlignHCenter | Qt::AlignVCenter);
+  EXPECT_EQ(ApplyListInfoAttribute(info, "itemtextpadding", "4,5"), ListInfoChange::kRelayout);
+  EXPECT_EQ(info.text_padding, QMargins(4, 5, 0, 0));
+  EXPECT_EQ(ApplyListInfoAttribute(info, "columns", "3"), ListInfoChange::kNone);
+}
+
+TEST(NumericInputTest, TypingCannotLeaveTheRange) {
+  // 1..100: "0" can never grow into range, "101" is above it.
+  EXPECT_TRUE(IsAcceptableNumberText(u"", 1, 100));
+  EXPECT_TRUE(IsAcceptableNumberText(u"1", 1, 100));
+  EXPECT_TRUE(IsAcceptableNumberText(u"100", 1, 100));
+  EXPECT_FALSE(IsAcceptableNumberText(u"0", 1, 100));
+  EXPECT_FALSE(IsAcceptableNumberText(u"101", 1, 100));
+  EXPECT_FALSE(IsAcceptableNumberText(u"1000", 1, 100));
+  EXPECT_FALSE(IsAcceptableNumberText(u"05", 1, 100));
+  EXPECT_FALSE(IsAcceptableNumberText(u"-5", 1, 100));
+  EXPECT_FALSE(IsAcceptableNumberText(u"5a", 1, 100));
+}
+
+TEST(NumericInputTest, NumbersBelowTheMinimumMayStillBeTypedTowardsIt) {
+  // 40..900: "4" leads to 40..49, "9" to 90..99 and 900, "1" to 100..199.
+  EXPECT_TRUE(IsAcceptableNumberText(u"4", 40, 900));
+  EXPECT_TRUE(IsAcceptableNumberText(u"9", 40, 900));
+  EXPECT_TRUE(IsAcceptableNumberText(u"1", 40, 900));
+  EXPECT_FALSE(IsAcceptableNumberText(u"901", 40, 900));
+  // 40..90: "3" leads only to 30..39 and 300 on, "9" to 90.
+  EXPECT_FALSE(IsAcceptableNumberText(u"3", 40, 90));
+  EXPECT_TRUE(IsAcceptableNumberText(u"9", 40, 90));
+  EXPECT_FALSE(IsAcceptableNumberText(u"91", 40, 90));
+  EXPECT_TRUE(IsAcceptableNumberText(u"0", 0, 127));
+  EXPECT_FALSE(IsAcceptableNumberText(u"00", 0, 127));
+}
+
+TEST(NumericInputTest, WithoutLimitsAnyDigitsUpToAFixedLengthPass) {
+  EXPECT_TRUE(IsAcceptableNumberText(u"123456789", std::nullopt, std::nullopt));
+  EXPECT_FALSE(IsAcceptableNumberText(u"1234567890123456789", std::nullopt, std::nullopt));
+  EXPECT_FALSE(IsAcceptableNumberText(u"12", 50, 10));  // an empty range accepts nothing
+}
+
+}  // namespace
+}  // namespace torvane::toolkit

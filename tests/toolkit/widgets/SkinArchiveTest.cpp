@@ -1,0 +1,80 @@
+#include "toolkit/SkinArchive.h"
+#include "toolkit/support/TestSkin.h"
+#include "toolkit/support/ZipBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <span>
+
+namespace torvane::toolkit {
+namespace {
+
+std::span<const std::uint8_t> Bytes(const QByteArray& data) {
+  return {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())};
+}
+
+TEST(SkinArchiveTest, MembersAreFoundWithoutRegardToCase) {
+  const QByteArray zip = testing::BuildZip({{"Main_dlg.xml", "<Window/>"}, {"scroll/Thumb.png", "x"}});
+  const auto archive = SkinArchive::Open(Bytes(zip));
+  ASSERT_TRUE(archive);
+  EXPECT_EQ(archive->Read("main_DLG.XML"), QByteArray("<Window/>"));
+  EXPECT_TRUE(archive->Contains("SCROLL/thumb.png"));
+  EXPECT_FALSE(archive->Read("missing.xml"));
+  EXPECT_EQ(archive->Names(), QStringList({"Main_dlg.xml", "scroll/Thumb.png"}));
+}
+
+TEST(SkinArchiveTest, TheArchiveKeepsItsOwnCopyOfTheBytes) {
+  QByteArray zip = testing::BuildZip({{"a.txt", "hello"}});
+  const auto archive = SkinArchive::Open(Bytes(zip));
+  ASSERT_TRUE(archive);
+  zip.fill('\0');
+  EXPECT_EQ(archive->Read("a.txt"), QByteArray("hello"));
+}
+
+TEST(SkinArchiveTest, BytesThatAreNoZipAreRefusedWithAReason) {
+  QString error;
+  EXPECT_FALSE(SkinArchive::Open(Bytes(QByteArray("definitely not a zip archive")), &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_FALSE(SkinArchive::Open({}, &error));
+
+  // A zip cut short loses its central directory.
+  const QByteArray zip = testing::BuildZip({{"a.txt", QByteArray(4000, 'a')}});
+  EXPECT_FALSE(SkinArchive::Open(Bytes(zip.left(zip.size() / 2))));
+}
+
+TEST(SkinArchiveTest, DamagedMemberDataReadsAsMissingRatherThanGarbage) {
+  const QByteArray text = QByteArray("layout text that compresses ").repeated(50);
+  QByteArray zip = testing::BuildZip({{"a.xml", text}});
+  // Flip bytes inside the compressed data (after the 30-byte local header and the 5-byte name).
+  for (int i = 40; i < 60; ++i) zip[i] = static_cast<char>(zip[i] ^ 0x5A);
+  const auto archive = SkinArchive::Open(Bytes(zip));
+  ASSERT_TRUE(archive);
+  const auto read = archive->Read("a.xml");
+  EXPECT_TRUE(!read || *read == text) << "a damaged member must not come back as other bytes";
+}
+
+TEST(SkinArchiveTest, ImagesDecodeOnceAndUndecodableOnesAreNull) {
+  const QByteArray png = testing::SolidPng(12, 8, 0xFF007DFF);
+  const QByteArray zip = testing::BuildZip({{"dot.png", png}, {"bad.png", "not an image"}});
+  const auto archive = SkinArchive::Open(Bytes(zip));
+  ASSERT_TRUE(archive);
+  const QPixmap first = archive->Image("DOT.png");
+  ASSERT_FALSE(first.isNull());
+  EXPECT_EQ(first.size(), QSize(12, 8));
+  EXPECT_EQ(archive->Image("dot.png").cacheKey(), first.cacheKey());
+  EXPECT_TRUE(archive->Image("bad.png").isNull());
+  EXPECT_TRUE(archive->Image("none.png").isNull());
+}
+
+TEST(SkinArchiveTest, TheCurrentArchiveIsReplacedAsAWhole) {
+  SkinArchive::SetCurrent(SkinArchive::Open(Bytes(testing::BuildZip({{"one.xml", "1"}}))));
+  ASSERT_NE(SkinArchive::Current(), nullptr);
+  EXPECT_TRUE(SkinArchive::Current()->Contains("one.xml"));
+  SkinArchive::SetCurrent(SkinArchive::Open(Bytes(testing::BuildZip({{"two.xml", "2"}}))));
+  EXPECT_FALSE(SkinArchive::Current()->Contains("one.xml"));
+  SkinArchive::SetCurrent(nullptr);
+  EXPECT_EQ(SkinArchive::Current(), nullptr);
+}
+
+}  // namespace
+}  // namespace torvane::toolkit
