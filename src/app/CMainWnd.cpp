@@ -1,0 +1,248 @@
+#include "app/CMainWnd.h"
+
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/MainPage.h"
+#include "app/MainWindowTexts.h"
+#include "device/AdapterTexts.h"
+#include "device/DeviceMessages.h"
+#include "dialogs/CMyProgressUI.h"
+#include "dialogs/MessageBoxCodes.h"
+#include "dialogs/MessageBoxes.h"
+#include "model/catalogue/GameCatalogue.h"
+
+namespace torvane::app {
+
+namespace {
+
+bool NameIs(const QString& name, const char* expected) {
+  return name.compare(QLatin1String(expected), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+CMainWnd::CMainWnd(MainWndEnvironment environment)
+    : env_(std::move(environment)),
+      owner_target_(std::make_shared<dialogs::WindowResultTarget>(Ref())),
+      presence_host_(std::make_unique<PresenceTimerHost>(PresenceTimerHost::Actions{
+          .on_tick = [this] { presence_.OnSettleTimer(); },
+          .post_read_request =
+              [this] {
+                if (worker_) worker_->Post(device::REQ_READ_CONFIG, 0, owner_target_);
+              },
+          .post_device_removed = [this] { toolkit::PostMessage(Ref(), device::MSG_DEVICE_REMOVED); },
+          .query_installation =
+              [this] { return env_.source ? env_.source->QueryInstallation() : device::InstallationState::kIdle; },
+      })),
+      presence_(env_.state->context, *presence_host_) {
+  if (!env_.open_link) env_.open_link = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+}
+
+CMainWnd::~CMainWnd() {
+  // The worker finishes the request in hand and stops before the buffers it writes go away.
+  worker_.reset();
+}
+
+QString CMainWnd::GetWindowClassName() const {
+  return QStringLiteral("MainWnd");
+}
+
+QString CMainWnd::GetSkinFile() const {
+  return QStringLiteral("Main_dlg.xml");
+}
+
+void CMainWnd::InitWindow() {
+  platform::SingleInstance::Outcome outcome{};
+  instance_ = platform::SingleInstance::TryAcquire(env_.instance_name, &outcome);
+  if (outcome == platform::SingleInstance::Outcome::kHeldElsewhere) {
+    refused_second_instance_ = true;
+    dialogs::ShowMessageBox(QString::fromUtf8(kWarningTitle), this, QString::fromUtf8(kAlreadyRunningText),
+                            dialogs::kMbOk);
+    return;
+  }
+
+  model::ResetDefaultImages(*env_.state->defaults);
+  model::PrepareCatalogue();
+  mapping_group_names_[0] = QString::fromUtf8(kPrimaryMappingName);
+  mapping_group_names_[1] = QString::fromUtf8(kSecondaryMappingName);
+
+  tab_ = FindControl<toolkit::CTabLayoutUI>(u"tabLayoutWnd");
+
+  if (env_.source) {
+    // The source may outlive the window; a change reported after it has gone is dropped.
+    env_.source->Watch(
+        [self = QPointer<CMainWnd>(this)](AdapterSource::Change change, const device::DeviceEvent& event) {
+          if (self) self->OnAdapterChange(change, event);
+        });
+    // The worker's start result is not looked at: without it no read ever answers and page 2 stays.
+    worker_ =
+        std::make_unique<device::DeviceWorker>(env_.source->CreateTransport(), env_.state->context, *env_.state->image,
+                                               env_.state->run_status, env_.state->plan, owner_target_);
+    worker_->Start();
+    presence_.Discover(env_.source->PresentAdapters());
+  }
+  SelectPage(kPageDeviceRemove);
+}
+
+void CMainWnd::OnAdapterChange(AdapterSource::Change change, const device::DeviceEvent& event) {
+  if (change == AdapterSource::Change::kArrival) {
+    presence_.OnArrival(event);
+  } else {
+    presence_.OnRemoval(event);
+  }
+}
+
+int CMainWnd::CurrentPage() const {
+  return tab_ ? tab_->GetCurSel() : -1;
+}
+
+void CMainWnd::SelectPage(int page) {
+  if (tab_) tab_->SelectItem(page);
+}
+
+bool CMainWnd::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t /*lparam*/) {
+  switch (static_cast<int>(message)) {
+    case device::MSG_DEVICE_REMOVED:
+      OnDeviceRemoved();
+      return true;
+    case device::MSG_READ_DONE:
+      // A read that finished just before its adapter went away must not bring the adapter page back.
+      if (presence_.state() == device::PresenceState::kPresent) SelectPage(kPageDeviceArrival);
+      return true;
+    case device::MSG_INCOMPATIBLE:
+      if (presence_.state() != device::PresenceState::kPresent) return true;
+      if (wparam == 1) SelectPage(kPageIncompatibleUpgrade);
+      if (wparam == 2) SelectPage(kPageIncompatible);
+      return true;
+    case device::MSG_DEVICE_FAILED:
+      OnDeviceFailed();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CMainWnd::OnDeviceRemoved() {
+  ShowControl(u"layToolBars", false);
+  ShowControl(u"btnTitle", false);
+  SetControlBkImage(u"layWndBackground", QString::fromUtf8(kInitBackground));
+  SelectPage(kPageDeviceRemove);
+  unsaved_mask_ = 0;
+  ResetSaveButton();
+}
+
+void CMainWnd::ResetSaveButton() {
+  SetControlText(u"btnSave", QString::fromUtf8(kSaveText));
+  SetControlTextColor(u"btnSave", kSaveTextColor);
+  EnableControl(u"btnSave", false);
+}
+
+void CMainWnd::OnDeviceFailed() {
+  const std::string text = device::UsbErrorText(env_.state->context.last_error());
+  dialogs::ShowMessageBox(QString::fromUtf8(device::kUsbErrorTitle.data(), device::kUsbErrorTitle.size()), this,
+                          QString::fromStdString(text), dialogs::kMbOk);
+}
+
+void CMainWnd::MarkUnsaved(unsigned bits) {
+  unsaved_mask_ |= bits & model::kUnsavedAll;
+  if (unsaved_mask_ == 0) return;
+  SetControlText(u"btnSave", QString::fromUtf8(kSaveUnsavedText));
+  SetControlTextColor(u"btnSave", kSaveUnsavedTextColor);
+  EnableControl(u"btnSave", true);
+}
+
+void CMainWnd::ShowHomePage() {
+  ShowControl(u"layToolBars", true);
+  ShowControl(u"btnhelp", true);
+  ShowControl(u"btnSettings", true);
+  ShowControl(u"btnHome", false);
+  SelectPage(kPagePlaySelect);
+  SetControlText(u"btnTitle", QString::fromUtf8(kHomeTitle));
+  ShowControl(u"btnTitle", true);
+  SetControlBkImage(u"layWndBackground", QString::fromUtf8(kHomeBackground));
+}
+
+void CMainWnd::ShowMacroManager() {
+  SetControlText(u"btnTitle", QString::fromUtf8(kMacroManagerTitle));
+  SelectPage(kPageMacroManager);
+  ShowControl(u"btnHome", false);
+}
+
+void CMainWnd::TakeMacroSnapshot() {
+  if (!macro_snapshot_) macro_snapshot_ = std::make_unique<model::MacroBlock>();
+  std::memcpy(static_cast<void*>(macro_snapshot_.get()), &env_.state->image->macro, sizeof(model::MacroBlock));
+}
+
+void CMainWnd::LeaveMacroManager() {
+  SelectPage(kPagePlayEdit);
+  // Without a snapshot the manager was never opened through its button; a fresh one makes the comparison exact.
+  if (macro_snapshot_ &&
+      std::memcmp(macro_snapshot_.get(), &env_.state->image->macro, sizeof(model::MacroBlock)) != 0) {
+    MarkUnsaved(model::kUnsavedMacro);
+  }
+  SetControlText(u"btnTitle", QString::fromUtf8(kEditConfigurationTitle));
+  ShowControl(u"btnHome", true);
+}
+
+void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
+  if (!msg.Is(toolkit::notify::kClick)) return;
+  if (msg.sender_name == u"btn_Download_Upgrade_Tool" || msg.sender_name == u"btn_Download_Manager") {
+    msg.handled = true;
+    OpenDownloadPage();
+  } else if (msg.sender_name == u"btnHome") {
+    msg.handled = true;
+    ShowHomePage();
+  }
+}
+
+void CMainWnd::OpenDownloadPage() {
+  env_.open_link(QUrl(QString::fromUtf8(kDownloadAddress)));
+  // The program ends here with 0, whatever the pages hold.
+  exit_requested_ = true;
+  Close(0);
+}
+
+bool CMainWnd::MessageFilter(QKeyEvent* event) {
+  // The main window never closes on Escape.
+  return event->type() == QEvent::KeyPress && event->key() == Qt::Key_Escape;
+}
+
+void CMainWnd::mouseDoubleClickEvent(QMouseEvent* event) {
+  // No maximising from the title bar: the pages are laid out for the fixed size.
+  event->accept();
+}
+
+toolkit::CControlUI* CMainWnd::CreateControl(const QString& element_name) {
+  if (NameIs(element_name, "MyProgress")) return new dialogs::CMyProgressUI;
+  return nullptr;
+}
+
+bool CMainWnd::OnClose(int /*code*/) {
+  if (exit_requested_ || refused_second_instance_) return true;
+  switch (CurrentPage()) {
+    case kPagePlayEdit:
+      ShowHomePage();
+      return false;
+    case kPageMacroEditor:
+      ShowMacroManager();
+      return false;
+    case kPageMacroManager:
+      LeaveMacroManager();
+      return false;
+    default:
+      break;
+  }
+  if (unsaved_mask_ == 0) return true;
+  if (CurrentPage() == kPageDeviceRemove) return true;
+  const int answer = dialogs::ShowMessageBox(QString::fromUtf8(kWarningTitle), this,
+                                             QString::fromUtf8(kDiscardQuestion), dialogs::kMbYesNo);
+  return answer != dialogs::kIdNo;
+}
+
+}  // namespace torvane::app

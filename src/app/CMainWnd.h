@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/AdapterSource.h"
+#include "app/ManagerState.h"
+#include "app/PresenceTimerHost.h"
+#include "device/DevicePresence.h"
+#include "device/DeviceWorker.h"
+#include "dialogs/WindowResultTarget.h"
+#include "platform/SingleInstance.h"
+#include "toolkit/CTabLayoutUI.h"
+#include "toolkit/WindowImplBase.h"
+
+namespace torvane::app {
+
+// What the main window works with, handed in by the program (or a test).
+struct MainWndEnvironment {
+  ManagerState* state = nullptr;    // outlives the window
+  AdapterSource* source = nullptr;  // outlives the window
+  std::string instance_name;        // the single-instance lock
+  // Opens a web address in the player's browser.
+  std::function<bool(const QUrl&)> open_link;
+};
+
+// The program's one window. Its tab layout "tabLayoutWnd" holds every page; the window moves between them as the
+// adapter comes and goes and as the device worker reports.
+class CMainWnd final : public toolkit::WindowImplBase {
+ public:
+  explicit CMainWnd(MainWndEnvironment environment);
+  ~CMainWnd() override;
+
+  QString GetWindowClassName() const override;
+  QString GetSkinFile() const override;
+  void InitWindow() override;
+  bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) override;
+  void Notify(toolkit::TNotifyUI& msg) override;
+  bool MessageFilter(QKeyEvent* event) override;
+  toolkit::CControlUI* CreateControl(const QString& element_name) override;
+  bool OnClose(int code) override;
+
+  // True when another copy holds the single-instance lock: start-up stopped after the warning and the program
+  // ends with 0 without showing this window.
+  bool IsRefusedSecondInstance() const { return refused_second_instance_; }
+
+  // Tool bar, page 4, "Home" title and the home background.
+  void ShowHomePage();
+  // Title "Macro Manager", page 6, no "btnHome".
+  void ShowMacroManager();
+  // Marks regions as changed (kUnsaved* bits) and shows "Save *".
+  void MarkUnsaved(unsigned bits);
+  unsigned unsaved_mask() const { return unsaved_mask_; }
+  int CurrentPage() const;
+  void SelectPage(int page);
+  // The macro block as the macro manager found it, for the comparison when the manager is left.
+  void TakeMacroSnapshot();
+
+  const QString& MappingGroupName(std::size_t group) const { return mapping_group_names_.at(group); }
+  const device::DevicePresence& presence() const { return presence_; }
+  bool IsSettling() const { return presence_host_ && presence_host_->IsSettling(); }
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  void OnDeviceRemoved();
+  void OnDeviceFailed();
+  void OnAdapterChange(AdapterSource::Change change, const device::DeviceEvent& event);
+  void ResetSaveButton();
+  void LeaveMacroManager();
+  void OpenDownloadPage();
+
+  MainWndEnvironment env_;
+  std::unique_ptr<platform::SingleInstance> instance_;
+  bool refused_second_instance_ = false;
+  bool exit_requested_ = false;
+
+  toolkit::CTabLayoutUI* tab_ = nullptr;
+  unsigned unsaved_mask_ = 0;
+  std::array<QString, 4> mapping_group_names_;
+  std::unique_ptr<model::MacroBlock> macro_snapshot_;
+
+  std::shared_ptr<dialogs::WindowResultTarget> owner_target_;
+  std::unique_ptr<PresenceTimerHost> presence_host_;
+  device::DevicePresence presence_;
+  std::unique_ptr<device::DeviceWorker> worker_;
+};
+
+}  // namespace torvane::app

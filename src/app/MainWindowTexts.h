@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace torvane::app {
+
+// Texts of the main window as the player sees them.
+inline constexpr char kWindowText[] = "Torvane Manager";
+inline constexpr char kInstanceLockName[] = " Torvane Mutex for Only Run";
+inline constexpr char kWarningTitle[] = "Warning";
+inline constexpr char kAlreadyRunningText[] = "\nManager is already running!";
+inline constexpr char kDiscardQuestion[] = "Modification will be discarded if you close the window without saving.";
+inline constexpr char kPrimaryMappingName[] = "Primary Mapping";
+inline constexpr char kSecondaryMappingName[] = "Secondary Mapping";
+inline constexpr char kDownloadAddress[] = "https://www.example.com/forum/index.php?topic=25.0";
+
+inline constexpr char kSaveText[] = "Save";
+inline constexpr char kSaveUnsavedText[] = "Save *";
+inline constexpr unsigned kSaveTextColor = 0xFF000000;
+inline constexpr unsigned kSaveUnsavedTextColor = 0xFFFF0000;
+
+inline constexpr char kHomeTitle[] = "Home";
+inline constexpr char kEditConfigurationTitle[] = "Edit Configuration";
+inline constexpr char kMacroManagerTitle[] = "Macro Manager";
+
+inline constexpr char kInitBackground[] = "main_wnd_init_background.png";
+inline constexpr char kHomeBackground[] = "maim_wnd_background.png";
+
+}  // namespace torvane::app

@@ -1,0 +1,92 @@
+#include "app/ManagerProgram.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+#include "app/CMainWnd.h"
+#include "app/CommandLine.h"
+#include "app/MainWindowTexts.h"
+#include "app/SocketAdapterSource.h"
+#include "app/StartupProbe.h"
+#include "app/UsbAdapterSource.h"
+#include "app/VirtualAdapterSource.h"
+#include "emulator/Scenarios.h"
+#include "skin/EmbeddedSkin.h"
+#include "toolkit/SkinArchive.h"
+#include "toolkit/Theme.h"
+
+namespace torvane::app {
+
+namespace {
+
+void Print(std::FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toLocal8Bit();
+  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+  std::fflush(stream);
+}
+
+}  // namespace
+
+int RunManager(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  app.setApplicationName(QString::fromUtf8(kWindowText));
+
+  const CommandLineResult command_line = ParseCommandLine(QApplication::arguments());
+  if (!command_line.options) {
+    Print(command_line.is_error ? stderr : stdout, command_line.output);
+    return command_line.exit_code;
+  }
+  const ManagerOptions& options = *command_line.options;
+
+  toolkit::theme::Apply(app);
+  QString skin_error;
+  auto skin = toolkit::SkinArchive::Open(skin::EmbeddedSkinArchive(), &skin_error);
+  if (!skin) {
+    Print(stderr, QStringLiteral("The skin archive cannot be opened: %1\n").arg(skin_error));
+    return 1;
+  }
+  toolkit::SkinArchive::SetCurrent(std::move(skin));
+
+  std::unique_ptr<emulator::VirtualAdapter> virtual_adapter;
+  std::unique_ptr<AdapterSource> source;
+  switch (options.adapter) {
+    case ManagerOptions::Adapter::kVirtual:
+      virtual_adapter = std::make_unique<emulator::VirtualAdapter>();
+      emulator::LoadScenario(*virtual_adapter, options.scenario.toStdString());
+      source = std::make_unique<VirtualAdapterSource>(*virtual_adapter);
+      break;
+    case ManagerOptions::Adapter::kSocket:
+      source = std::make_unique<SocketAdapterSource>(options.socket_path);
+      break;
+    case ManagerOptions::Adapter::kUsb:
+      source = std::make_unique<UsbAdapterSource>();
+      break;
+  }
+
+  ManagerState state;
+  int exit_code = 0;
+  {
+    CMainWnd window(MainWndEnvironment{
+        .state = &state, .source = source.get(), .instance_name = kInstanceLockName, .open_link = {}});
+    if (!window.Create(nullptr, QString::fromUtf8(kWindowText), toolkit::WindowImplBase::Kind::kMain)) {
+      Print(stderr, QStringLiteral("The main window cannot be built: %1\n").arg(window.GetBuildError()));
+      exit_code = 1;
+    } else if (!window.IsRefusedSecondInstance()) {
+      if (options.startup_probe) {
+        QTimer::singleShot(0, &window, [&window] {
+          Print(stdout, FormatStartupFigures(MeasureStartup()) + QLatin1Char('\n'));
+          window.Close(0);
+        });
+      }
+      window.ShowModal();
+    }
+  }
+  // Cached pixmaps go before the application does.
+  toolkit::SkinArchive::SetCurrent(nullptr);
+  return exit_code;
+}
+
+}  // namespace torvane::app

@@ -1,0 +1,5 @@
+#include "app/ManagerProgram.h"
+
+int main(int argc, char* argv[]) {
+  return torvane::app::RunManager(argc, argv);
+}

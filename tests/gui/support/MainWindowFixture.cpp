@@ -1,0 +1,73 @@
+#include "gui/support/MainWindowFixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTest>
+
+#include <atomic>
+
+#include "app/MainPage.h"
+#include "dialogs/MessageBoxAnswers.h"
+#include "emulator/Scenarios.h"
+
+namespace torvane::testing {
+
+bool WaitUntil(const std::function<bool()>& done, int timeout_ms) {
+  return QTest::qWaitFor([&] { return done(); }, timeout_ms);
+}
+
+QString RenderPath(const QString& file_name) {
+  const QString folder = qEnvironmentVariable("TORVANE_RENDER_DIR");
+  if (folder.isEmpty() || !QDir().mkpath(folder)) return {};
+  return QDir(folder).filePath(file_name);
+}
+
+MainWindowFixture::MainWindowFixture() {
+  static std::atomic<int> counter{0};
+  lock_name = "gui-test-" + std::to_string(QCoreApplication::applicationPid()) + "-" + std::to_string(counter++);
+  dialogs::MessageBoxAnswers::Reset();
+}
+
+MainWindowFixture::~MainWindowFixture() {
+  window.reset();
+  source.reset();
+  dialogs::MessageBoxAnswers::Reset();
+}
+
+app::MainWndEnvironment MainWindowFixture::Environment() {
+  // No browser in tests: the links are only recorded.
+  return app::MainWndEnvironment{
+      .state = &state, .source = source.get(), .instance_name = lock_name, .open_link = [this](const QUrl& url) {
+        opened_links.push_back(url);
+        return true;
+      }};
+}
+
+void MainWindowFixture::StartWindow(bool plugged, const char* scenario) {
+  ASSERT_TRUE(emulator::LoadScenario(adapter, scenario));
+  if (!plugged) adapter.Unplug();
+  source = std::make_unique<app::VirtualAdapterSource>(adapter);
+  window = std::make_unique<app::CMainWnd>(Environment());
+  ASSERT_TRUE(window->Create(nullptr, QStringLiteral("Torvane Manager"), toolkit::WindowImplBase::Kind::kMain))
+      << window->GetBuildError().toStdString();
+  window->ShowWindow(true);
+}
+
+bool MainWindowFixture::StartOnAdapterPage() {
+  StartWindow(true);
+  return WaitUntil([this] { return Page() == app::kPageDeviceArrival; }, 10000);
+}
+
+bool MainWindowFixture::IsShown(const char16_t* name) const {
+  toolkit::CControlUI* control = Control(name);
+  return control != nullptr && control->IsVisible();
+}
+
+void MainWindowFixture::SaveRendering(const QString& file_name) {
+  const QString path = RenderPath(file_name);
+  if (path.isEmpty()) return;
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window->grab().save(path)) << path.toStdString();
+}
+
+}  // namespace torvane::testing
