@@ -65,60 +65,6 @@ void BM_PairVirtualAdapter(benchmark::State& state) {
 }
 BENCHMARK(BM_PairVirtualAdapter);
 
-// The virtual adapter's firmware without the emulator's transport and its
-// bookkeeping: each report sleeps out its latency, nothing else.
-class DirectTransport final : public Transport {
- public:
-  DirectTransport(emulator::VirtualAdapter& adapter, std::chrono::microseconds latency)
-      : adapter_(adapter), latency_(latency) {}
-
-  std::vector<std::string> ListAdapters() override { return {emulator::kVirtualAdapterPath}; }
-  int Open(const std::string&) override {
-    generation_ = adapter_.generation();
-    return 0;
-  }
-  void Close() override {}
-  int WriteReport(const Report& report, std::chrono::milliseconds) override {
-    WaitUntil(Clock::now() + latency_);
-    const emulator::HandleResult result = adapter_.Handle(report, generation_);
-    if (result.outcome != emulator::RequestOutcome::kAnswered) return kTimeout;
-    answer_ = result.answer.report;
-    arrives_ = Clock::now() + latency_;
-    return 0;
-  }
-  int ReadReport(Report& report, std::chrono::milliseconds) override {
-    WaitUntil(arrives_);
-    report = answer_;
-    return 0;
-  }
-
- private:
-  using Clock = std::chrono::steady_clock;
-
-  static void WaitUntil(Clock::time_point deadline) {
-    if (deadline > Clock::now()) std::this_thread::sleep_until(deadline);
-  }
-
-  emulator::VirtualAdapter& adapter_;
-  std::chrono::microseconds latency_;
-  std::uint64_t generation_ = 0;
-  Report answer_{};
-  Clock::time_point arrives_{};
-};
-
-void BM_PairDirectAdapter(benchmark::State& state) {
-  emulator::VirtualAdapter adapter;
-  DirectTransport transport(adapter, std::chrono::microseconds(0));
-  transport.Open(emulator::kVirtualAdapterPath);
-  FlashProtocol protocol(transport);
-  std::vector<std::uint8_t> chunk(kMaxChunk);
-  for (auto _ : state) {
-    if (protocol.ReadFlash(chunk, model::kBootBlockAddress) != 0) state.SkipWithError("read failed");
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_PairDirectAdapter);
-
 class Done final : public ResultTarget {
  public:
   void Deliver(int message, std::uint32_t) override {
@@ -178,27 +124,10 @@ auto VirtualLink(std::chrono::microseconds latency) {
   };
 }
 
-auto DirectLink(std::chrono::microseconds latency) {
-  return [latency](emulator::VirtualAdapter& adapter) -> std::unique_ptr<Transport> {
-    return std::make_unique<DirectTransport>(adapter, latency);
-  };
-}
-
-void BM_FullReadDirect(benchmark::State& state) {
-  FullRead(state, DirectLink(std::chrono::microseconds(0)));
-}
-BENCHMARK(BM_FullReadDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
-
 void BM_FullReadVirtualTransport(benchmark::State& state) {
   FullRead(state, VirtualLink(std::chrono::microseconds(0)));
 }
 BENCHMARK(BM_FullReadVirtualTransport)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// Each report spends 1 ms on the way: 2 ms a pair is the floor.
-void BM_FullReadLatencyDirect(benchmark::State& state) {
-  FullRead(state, DirectLink(std::chrono::milliseconds(1)));
-}
-BENCHMARK(BM_FullReadLatencyDirect)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 // The same 2 x 2,213 one-millisecond sleeps with no manager at all: what the
 // machine's timers alone add to the link time.
@@ -214,6 +143,7 @@ void BM_LatencyFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_LatencyFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
+// Each report spends 1 ms on the way: 2 ms a pair is the floor.
 void BM_FullReadLatencyVirtualTransport(benchmark::State& state) {
   FullRead(state, VirtualLink(std::chrono::milliseconds(1)));
 }
