@@ -75,13 +75,16 @@ std::unique_ptr<SkinArchive> SkinArchive::Open(std::span<const std::uint8_t> byt
   for (zip_int64_t i = 0; i < count; ++i) {
     const char* name = zip_get_name(archive->handles_->zip.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
     if (!name) continue;
-    const QString key = QString::fromUtf8(name).toLower();
+    const QString exact = QString::fromUtf8(name);
+    if (!archive->index_by_name_.contains(exact)) archive->index_by_name_.insert(exact, i);
+    const QString key = exact.toLower();
     if (!archive->index_by_lower_name_.contains(key)) archive->index_by_lower_name_.insert(key, i);
   }
   return archive;
 }
 
 std::optional<std::int64_t> SkinArchive::IndexOf(const QString& name) const {
+  if (const auto exact = index_by_name_.constFind(name); exact != index_by_name_.constEnd()) return exact.value();
   const auto it = index_by_lower_name_.constFind(name.toLower());
   if (it == index_by_lower_name_.constEnd()) return std::nullopt;
   return it.value();
@@ -125,8 +128,10 @@ std::optional<QByteArray> SkinArchive::Read(const QString& name) const {
 }
 
 QPixmap SkinArchive::Image(const QString& name) const {
-  const QString key = name.toLower();
-  if (const auto it = image_cache_.constFind(key); it != image_cache_.constEnd()) return it.value();
+  // Cached by member, so every spelling of a name shares one decoded image.
+  const std::optional<std::int64_t> index = IndexOf(name);
+  if (!index) return {};
+  if (const auto it = image_cache_.constFind(*index); it != image_cache_.constEnd()) return it.value();
   QPixmap pixmap;
   const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
   const bool hidpi = app && app->devicePixelRatio() >= 1.5;
@@ -136,7 +141,7 @@ QPixmap SkinArchive::Image(const QString& name) const {
   if (pixmap.isNull()) {
     if (const auto data = Read(name)) pixmap.loadFromData(*data);
   }
-  image_cache_.insert(key, pixmap);
+  image_cache_.insert(*index, pixmap);
   return pixmap;
 }
 

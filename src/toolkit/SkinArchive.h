@@ -49,9 +49,12 @@ class SkinArchive {
   std::optional<std::int64_t> IndexOf(const QString& name) const;
 
   std::unique_ptr<Handles> handles_;
+  // Names match without regard to case, but an exact match wins: two game
+  // titles differ only in case, and each has its own card.
+  QHash<QString, std::int64_t> index_by_name_;
   QHash<QString, std::int64_t> index_by_lower_name_;
   mutable std::mutex mutex_;
-  mutable QHash<QString, QPixmap> image_cache_;
+  mutable QHash<std::int64_t, QPixmap> image_cache_;
 };
 
 }  // namespace torvane::toolkit

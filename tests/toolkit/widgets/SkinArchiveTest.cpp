@@ -23,6 +23,15 @@ TEST(SkinArchiveTest, MembersAreFoundWithoutRegardToCase) {
   EXPECT_EQ(archive->Names(), QStringList({"Main_dlg.xml", "scroll/Thumb.png"}));
 }
 
+TEST(SkinArchiveTest, AnExactNameWinsOverOneThatDiffersOnlyInCase) {
+  const QByteArray zip = testing::BuildZip({{"HALO 4.png", "upper"}, {"Halo 4.png", "mixed"}});
+  const auto archive = SkinArchive::Open(Bytes(zip));
+  ASSERT_TRUE(archive);
+  EXPECT_EQ(archive->Read("HALO 4.png"), QByteArray("upper"));
+  EXPECT_EQ(archive->Read("Halo 4.png"), QByteArray("mixed"));
+  EXPECT_EQ(archive->Read("halo 4.png"), QByteArray("upper"));
+}
+
 TEST(SkinArchiveTest, TheArchiveKeepsItsOwnCopyOfTheBytes) {
   QByteArray zip = testing::BuildZip({{"a.txt", "hello"}});
   const auto archive = SkinArchive::Open(Bytes(zip));
