@@ -33,6 +33,12 @@ function(torvane_gtest name)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest GTest::gmock GTest::gtest_main torvane_options)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "${arg_ENV}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+  # gtest_discover_tests would flatten an ENVIRONMENT list given as a property, so the discovered tests get theirs
+  # from a script ctest runs after discovery (they are listed in <name>_TESTS by then). Generator expressions work.
+  if(arg_ENV)
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
+    file(GENERATE OUTPUT ${script} CONTENT "set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${arg_ENV}\")\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
+  endif()
 endfunction()
