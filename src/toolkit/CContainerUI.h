@@ -64,6 +64,9 @@ class CContainerUI : public CControlUI {
   // Size of a child in a slot of the given size: fixed size if set, else the slot, within min/max.
   static QSize ChildSize(const CControlUI* child, int slot_width, int slot_height);
   static int AlignOffset(int free_space, Qt::Alignment align, Qt::Alignment near, Qt::Alignment center);
+  // The flow of the horizontal and vertical layouts: children in a line along `orientation`, "childpadding"
+  // apart, fixed sizes kept and the rest of the line shared equally. Returns the height the content needs.
+  int LayoutInLine(const QRect& area, int offset, bool apply, Qt::Orientation orientation);
 
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
