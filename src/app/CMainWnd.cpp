@@ -242,7 +242,8 @@ bool CMainWnd::OnClose(int /*code*/) {
   if (CurrentPage() == kPageDeviceRemove) return true;
   const int answer = dialogs::ShowMessageBox(QString::fromUtf8(kWarningTitle), this,
                                              QString::fromUtf8(kDiscardQuestion), dialogs::kMbYesNo);
-  return answer != dialogs::kIdNo;
+  // Only an explicit Yes discards: Escape or the box's own close button must not throw the edits away.
+  return answer == dialogs::kIdYes;
 }
 
 }  // namespace torvane::app

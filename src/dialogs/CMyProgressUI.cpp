@@ -25,31 +25,12 @@ void CMyProgressUI::SetMargins(const QMargins& margins) {
   update();
 }
 
-QMargins CMyProgressUI::ParseMargins(QStringView text) {
-  int values[4] = {0, 0, 0, 0};
-  qsizetype i = 0;
-  for (int& value : values) {
-    while (i < text.size() && text[i].isSpace()) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
-    // Absurdly long numbers stop growing at a size no control has.
-    constexpr long long kMaxMargin = 100000;
-    long long number = 0;
-    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
-      number = std::min(number * 10 + (text[i].unicode() - u'0'), kMaxMargin);
-      ++i;
-    }
-    value = static_cast<int>(negative ? -number : number);
-    if (i < text.size()) ++i;  // the separator
-  }
-  return QMargins(values[0], values[1], values[2], values[3]);
-}
-
 void CMyProgressUI::SetAttribute(const QString& name, const QString& value) {
   if (toolkit::NameIs(name, u"progresscolor") || toolkit::NameIs(name, u"bkcolor1")) {
     SetFillColor(toolkit::ParseHexColor(value));
   } else if (toolkit::NameIs(name, u"margins")) {
-    SetMargins(ParseMargins(value));
+    // A text that is not four numbers leaves the margins as they were, as for every other control.
+    if (const auto margins = toolkit::ParseMargins(value)) SetMargins(*margins);
   } else {
     CProgressUI::SetAttribute(name, value);
   }

@@ -27,10 +27,6 @@ class CMyProgressUI : public toolkit::CProgressUI {
 
   void SetAttribute(const QString& name, const QString& value) override;
 
-  // "margins" text: four decimal numbers, each followed by one separator; missing numbers are 0, and a short text
-  // is never read past its end.
-  static QMargins ParseMargins(QStringView text);
-
  protected:
   void PaintStatusImage(QPainter& painter) override;
 

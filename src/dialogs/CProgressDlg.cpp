@@ -22,13 +22,13 @@ QString CProgressDlg::GetSkinFile() const {
 
 QString CProgressDlg::TitleForMode(int mode) {
   switch (mode) {
-    case 1:
+    case kProgressSave:
       return QStringLiteral("Save Configuration");
-    case 2:
+    case kProgressRestoreConfiguration:
       return QStringLiteral("Restore Configuration");
-    case 3:
+    case kProgressUpgradeFirmware:
       return QStringLiteral("Upgrade Firmware");
-    case 4:
+    case kProgressRestoreAll:
       return QStringLiteral("Restore Firmware and Configuration");
     default:
       return {};
@@ -44,7 +44,7 @@ void CProgressDlg::InitWindow() {
   title_ = FindControl(u"btnTitle");
   content_ = FindControl(u"ContentText");
   bar_ = FindControl<CMyProgressUI>(u"myProgressUSB_Task");
-  if (mode_ < 1 || mode_ > 4) return;
+  if (mode_ < kProgressSave || mode_ > kProgressRestoreAll) return;
   if (title_) title_->SetText(TitleForMode(mode_));
   if (content_) content_->SetText(QStringLiteral("Please wait  .  .  .\n Do not unplug your Torvane !"));
 }

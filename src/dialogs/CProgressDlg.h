@@ -6,9 +6,16 @@ namespace torvane::dialogs {
 
 class CMyProgressUI;
 
-// The dialog every write to the adapter runs behind. The caller sets the mode (1 save, 2 configuration restore,
-// 3 firmware upgrade, 4 firmware and configuration restore), creates it, hands Ref() to the device worker as the
-// window to report to, and runs it modally. The worker's MSG_PROGRESS moves the bar and, at 100 or more, closes
+// What the progress dialog runs behind; each shows its own title.
+enum ProgressMode : int {
+  kProgressSave = 1,
+  kProgressRestoreConfiguration = 2,
+  kProgressUpgradeFirmware = 3,
+  kProgressRestoreAll = 4,  // firmware and configuration
+};
+
+// The dialog every write to the adapter runs behind. The caller sets the mode (a ProgressMode), creates it, hands
+// Ref() to the device worker as the window to report to, and runs it modally. The worker's MSG_PROGRESS moves the bar and, at 100 or more, closes
 // the dialog with 6; MSG_DEVICE_FAILED closes it with 7. Nothing else closes it: it has no close button, and
 // Escape and the system close command are refused, so the player cannot edit while the worker still writes.
 class CProgressDlg : public toolkit::WindowImplBase {

@@ -124,15 +124,21 @@ void CButtonUI::PaintThemeShape(QPainter& painter, bool selected) const {
   std::uint32_t border = 0;
   switch (appearance_) {
     case Appearance::kRaised:
-      fill = !enabled ? 0xFF20252D : down ? theme::kRaisedPushed : over ? theme::kRaisedHot : theme::kRaised;
-      border = !enabled ? 0xFF2F3640 : over ? theme::kBorderHot : theme::kBorder;
+      fill = !enabled ? theme::kRaisedDisabled
+             : down   ? theme::kRaisedPushed
+             : over   ? theme::kRaisedHot
+                      : theme::kRaised;
+      border = !enabled ? theme::kBorderDisabled : over ? theme::kBorderHot : theme::kBorder;
       if (selected && enabled) {
         fill = over ? theme::kAccentHot : theme::kAccent;
         border = 0;
       }
       break;
     case Appearance::kPrimary:
-      fill = !enabled ? 0xFF20252D : down ? theme::kAccentPushed : over ? theme::kAccentHot : theme::kAccent;
+      fill = !enabled ? theme::kRaisedDisabled
+             : down   ? theme::kAccentPushed
+             : over   ? theme::kAccentHot
+                      : theme::kAccent;
       break;
     case Appearance::kFlat:
     case Appearance::kClose:

@@ -127,11 +127,11 @@ void COptionUI::PaintStatusImage(QPainter& painter) {
   const bool enabled = IsEnabledInWindow();
   const QRectF box(0.5, (height() - kMarkSize) / 2.0 + 0.5, kMarkSize - 1, kMarkSize - 1);
   painter.save();
-  const std::uint32_t edge = !enabled    ? 0xFF2F3640
+  const std::uint32_t edge = !enabled    ? theme::kBorderDisabled
                              : selected_ ? theme::kAccent
                              : IsHot()   ? theme::kBorderHot
-                                         : 0xFF5C6572;
-  const std::uint32_t fill = !enabled    ? 0xFF20252D
+                                         : theme::kMarkBorder;
+  const std::uint32_t fill = !enabled    ? theme::kRaisedDisabled
                              : selected_ ? (IsHot() ? theme::kAccentHot : theme::kAccent)
                                          : theme::kRaised;
   painter.setPen(QPen(theme::Color(edge), 1));

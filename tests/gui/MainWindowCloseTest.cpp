@@ -43,8 +43,15 @@ TEST_F(MainWindowCloseTest, UnsavedChangesAskBeforeDiscarding) {
   EXPECT_EQ(box.style, dialogs::kMbYesNo);
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedMacro);
 
-  // Any answer but No closes: the box's own close button gives Cancel.
-  MessageBoxAnswers::SetNextAnswer(dialogs::kIdCancel);
+  // Dismissing the question (Escape gives 1, the box's close button 2, a system close 0) keeps the edits too.
+  for (const int dismissed : {dialogs::kIdOk, dialogs::kIdCancel, 0}) {
+    MessageBoxAnswers::SetNextAnswer(dismissed);
+    window->Close(1);
+    EXPECT_TRUE(IsOpen()) << dismissed;
+  }
+  EXPECT_EQ(window->unsaved_mask(), model::kUnsavedMacro);
+
+  MessageBoxAnswers::SetNextAnswer(dialogs::kIdYes);
   window->Close(1);
   EXPECT_FALSE(IsOpen());
 }

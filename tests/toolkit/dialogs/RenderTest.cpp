@@ -65,7 +65,7 @@ TEST_F(RenderTest, Prompt) {
 
 TEST_F(RenderTest, Progress) {
   CProgressDlg dialog;
-  dialog.SetMode(1);
+  dialog.SetMode(kProgressSave);
   ASSERT_TRUE(dialog.Create(nullptr, "Progress"));
   WhenModal([&dialog](WindowImplBase& modal) {
     toolkit::PostMessage(modal.Ref(), device::MSG_PROGRESS, 45);
