@@ -68,6 +68,7 @@ TEST(LocaleCodePageTest, InstallingFollowsTheLocaleAndTellsTheModel) {
     EXPECT_EQ(DecodeNarrow("\xA4\xA4"), QString::fromUtf8("中"));
     EXPECT_EQ(EncodeNarrow(u"中"), "\xA4\xA4");
   }
+  InstallNarrowTextCodec();  // back to the test's own locale
   model::NarrowEncoding::SetCurrent(before);
 }
 

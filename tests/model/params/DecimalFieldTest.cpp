@@ -53,6 +53,7 @@ TEST(HundredthsTest, EntriesBecomeStoredValues) {
   EXPECT_EQ(Taken(ParseHundredths("+2.5")), 250);
   EXPECT_EQ(Taken(ParseHundredths(".5")), 50);
   EXPECT_EQ(Taken(ParseHundredths("50")), 5000);
+  EXPECT_EQ(ParseHundredths("60").value_or(200), 200);
   EXPECT_EQ(FormatHundredths(5000), " 50.00");
   EXPECT_EQ(FormatHundredths(100), " 1.00");
   EXPECT_EQ(FormatHundredths(65535), " 655.35");
