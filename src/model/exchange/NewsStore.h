@@ -40,7 +40,8 @@ class NewsStore {
   // d0 x 100^5 + d1 x 100^4 + ... + d5 of the six date bytes.
   std::uint64_t date() const;
 
-  // Texts of the held record (UTF-8 narrow text); empty when none is held.
+  // Texts of the held record, narrow text like the names (the platform's narrow
+  // text codec makes display text of them); empty when none is held.
   std::string_view title() const;
   std::string_view link_target() const;
   std::string_view link_caption() const;

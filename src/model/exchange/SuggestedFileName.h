@@ -11,8 +11,10 @@ namespace torvane::model {
 // "(PS4)", "(XBOX ONE)", "(PS3)", "(XBOX 360)", "(SWITCH)"; empty for an unknown host.
 std::string_view HostFileSuffix(int host);
 
-// Names offered by the save dialog (UTF-8, no extension). A '/' becomes a
-// blank in all of them, since no file name can hold it.
+// Names offered by the save dialog, no extension; narrow text like the record
+// names, for the platform's narrow text codec to decode. A '/' becomes a blank
+// in all of them, since no file name can hold it. Replacing single bytes is
+// safe in every code page: no trail byte of a double-byte one is below 0x40.
 
 // The configuration's name and its host's suffix, every ':' made a blank.
 std::string SuggestedConfigFileName(const ConfigRecord& record);

@@ -1,59 +1,75 @@
 #include "model/params/DecimalField.h"
 
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "model/params/TextTrim.h"
 
 namespace torvane::model {
 
-std::string FormatHundredths(std::uint16_t value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "% 5.2f", value / 100.0);
+namespace {
+
+// What printf's "% <width>.<decimals>f" writes in the C locale: a blank in
+// place of the sign of a non-negative number, blanks on the left up to `width`.
+// snprintf would follow the process locale and write a decimal comma in many.
+std::string FormatFixed(double value, int decimals, std::size_t width) {
+  std::array<char, 32> digits{};  // a 16-bit value over 10 or 100 needs far fewer
+  char* end =
+      std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, decimals).ptr;
+  std::string text(digits.data(), end);
+  if (text.front() != '-') text.insert(text.begin(), ' ');
+  if (text.size() < width) text.insert(0, width - text.size(), ' ');
   return text;
+}
+
+}  // namespace
+
+std::string FormatHundredths(std::uint16_t value) {
+  return FormatFixed(value / 100.0, 2, 5);
 }
 
 std::string FormatTenths(std::int16_t value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "% 5.1f", value / 10.0);
-  return text;
+  return FormatFixed(value / 10.0, 1, 5);
 }
 
-std::optional<double> ParseDecimal(std::string_view text) {
+ParsedField<double> ParseDecimal(std::string_view text) {
   text = TrimBlanks(text);
+  if (text.empty()) return {FieldStatus::kBlank};
   bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+  if (text.front() == '+' || text.front() == '-') {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
   // from_chars takes no sign of its own here and would accept "inf" and "nan".
   if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '.')) {
-    return std::nullopt;
+    return {FieldStatus::kNotANumber};
   }
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-  if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-  return negative ? -value : value;
+  if (error == std::errc::invalid_argument || end != text.data() + text.size()) return {FieldStatus::kNotANumber};
+  if (error != std::errc{} || !std::isfinite(value)) return {FieldStatus::kOutOfRange};
+  return {FieldStatus::kValue, negative ? -value : value};
 }
 
-std::optional<std::uint16_t> ParseHundredths(std::string_view text) {
-  const std::optional<double> number = ParseDecimal(text);
-  if (!number) return std::nullopt;
+ParsedField<std::uint16_t> ParseHundredths(std::string_view text) {
+  const ParsedField<double> number = ParseDecimal(text);
+  if (!number.ok()) return {number.status};
   // The 0.001 lifts entries such as 0.29, whose binary value lies just below.
-  const double scaled = std::trunc((*number + 0.001) * 100.0);
-  if (!(scaled >= kMinHundredths && scaled <= kMaxHundredths)) return std::nullopt;
-  return static_cast<std::uint16_t>(scaled);
+  const double scaled = std::trunc((number.value + 0.001) * 100.0);
+  if (!(scaled >= kMinHundredths && scaled <= kMaxHundredths)) return {FieldStatus::kOutOfRange};
+  return {FieldStatus::kValue, static_cast<std::uint16_t>(scaled)};
 }
 
-std::optional<std::int16_t> ParseTenths(std::string_view text) {
-  const std::optional<double> number = ParseDecimal(text);
-  if (!number) return std::nullopt;
-  // Rounded, not truncated: 2.3 x 10 is 22.999... in binary.
-  const double scaled = std::round(*number * 10.0);
-  if (!(scaled >= kMinTenths && scaled <= kMaxTenths)) return std::nullopt;
-  return static_cast<std::int16_t>(scaled);
+ParsedField<std::int16_t> ParseTenths(std::string_view text) {
+  const ParsedField<double> number = ParseDecimal(text);
+  if (!number.ok()) return {number.status};
+  // No guard needed against typed tenths landing one low: for every k in
+  // range, the double nearest k / 10 times 10 is exactly k.
+  const double scaled = number.value * 10.0;
+  if (!(scaled >= kMinTenths && scaled <= kMaxTenths)) return {FieldStatus::kOutOfRange};
+  return {FieldStatus::kValue, static_cast<std::int16_t>(std::trunc(scaled))};
 }
 
 }  // namespace torvane::model

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/params/ParsedField.h"
 
 namespace torvane::model {
 
@@ -14,20 +15,23 @@ inline constexpr int kMaxHundredths = 5000;
 inline constexpr int kMinTenths = -1000;
 inline constexpr int kMaxTenths = 1000;
 
+// The texts always use a decimal point, whatever the process locale says.
+
 // "% 5.2f" of value / 100, e.g. " 0.01".
 std::string FormatHundredths(std::uint16_t value);
-// The typed number plus 0.001, times 100, truncated toward zero; nothing when
-// the text is not a plain decimal number or the result leaves 1..5000.
-std::optional<std::uint16_t> ParseHundredths(std::string_view text);
+// The typed number plus 0.001, times 100, truncated toward zero; kOutOfRange
+// when that leaves 1..5000.
+ParsedField<std::uint16_t> ParseHundredths(std::string_view text);
 
-// "% 5.1f" of value / 10.
+// "% 5.1f" of value / 10, e.g. "  0.0", "-100.0".
 std::string FormatTenths(std::int16_t value);
-// The typed number times 10 to the nearest integer; nothing when the text is
-// not a plain decimal number or the result leaves -1000..1000.
-std::optional<std::int16_t> ParseTenths(std::string_view text);
+// The typed number times 10, truncated toward zero ("0.25" gives 2);
+// kOutOfRange when the product leaves -1000..1000 (so "-100.01" is refused).
+ParsedField<std::int16_t> ParseTenths(std::string_view text);
 
 // A plain decimal number: optional blanks, an optional sign, digits with at
 // most one decimal point, optional blanks; no exponent, no inf or nan.
-std::optional<double> ParseDecimal(std::string_view text);
+// kOutOfRange only for a number too large for a double.
+ParsedField<double> ParseDecimal(std::string_view text);
 
 }  // namespace torvane::model

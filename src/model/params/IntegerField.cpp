@@ -10,18 +10,19 @@ std::string FormatInteger(int value) {
   return std::to_string(value);
 }
 
-std::optional<int> ParseInteger(std::string_view text, IntRange range) {
+ParsedField<int> ParseInteger(std::string_view text, IntRange range) {
   text = TrimBlanks(text);
+  if (text.empty()) return {FieldStatus::kBlank};
   // from_chars accepts '-' but not '+'.
-  if (!text.empty() && text.front() == '+') {
+  if (text.front() == '+') {
     text.remove_prefix(1);
-    if (!text.empty() && text.front() == '-') return std::nullopt;
+    if (!text.empty() && text.front() == '-') return {FieldStatus::kNotANumber};
   }
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  if (!range.contains(value)) return std::nullopt;
-  return value;
+  if (error == std::errc::invalid_argument || end != text.data() + text.size()) return {FieldStatus::kNotANumber};
+  if (error != std::errc{} || !range.contains(value)) return {FieldStatus::kOutOfRange};
+  return {FieldStatus::kValue, value};
 }
 
 }  // namespace torvane::model

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/params/ParsedField.h"
 
 namespace torvane::model {
 
@@ -27,7 +28,7 @@ inline constexpr int kDefaultStickDeadzone = 16;
 
 // "%d".
 std::string FormatInteger(int value);
-// A whole number (optional blanks and sign, digits only) inside `range`; nothing otherwise.
-std::optional<int> ParseInteger(std::string_view text, IntRange range);
+// A whole number (optional blanks and sign, digits only) inside `range`.
+ParsedField<int> ParseInteger(std::string_view text, IntRange range);
 
 }  // namespace torvane::model

@@ -5,28 +5,17 @@
 
 namespace torvane::model {
 
-namespace {
-
-bool IsContinuationByte(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
-}
-
-}  // namespace
-
 std::string_view ReadName(std::span<const char> field) {
   const auto end = std::find(field.begin(), field.end(), '\0');
   return std::string_view(field.data(), static_cast<std::size_t>(end - field.begin()));
 }
 
-std::string_view CutName(std::string_view text, std::size_t max_chars, std::size_t max_bytes) {
+std::string_view CutName(std::string_view text, std::size_t max_chars, std::size_t max_bytes, NarrowEncoding encoding) {
   text = text.substr(0, text.find('\0'));
   std::size_t end = 0;
   std::size_t chars = 0;
   while (end < text.size() && chars < max_chars) {
-    // A character is a lead byte and the continuation bytes after it; a stray
-    // continuation byte counts as a character of its own.
-    std::size_t next = end + 1;
-    while (next < text.size() && IsContinuationByte(text[next])) ++next;
+    const std::size_t next = end + encoding.CharacterSize(text, end);
     if (next > max_bytes) break;
     end = next;
     ++chars;
@@ -34,9 +23,9 @@ std::string_view CutName(std::string_view text, std::size_t max_chars, std::size
   return text.substr(0, end);
 }
 
-void StoreName(std::span<char> field, std::string_view text, std::size_t max_chars) {
+void StoreName(std::span<char> field, std::string_view text, std::size_t max_chars, NarrowEncoding encoding) {
   if (field.empty()) return;
-  const std::string_view cut = CutName(text, max_chars, field.size() - 1);
+  const std::string_view cut = CutName(text, max_chars, field.size() - 1, encoding);
   // The text may be a view into the field itself, so move it before zeroing the rest.
   if (!cut.empty()) std::memmove(field.data(), cut.data(), cut.size());
   std::fill(field.begin() + static_cast<std::ptrdiff_t>(cut.size()), field.end(), '\0');

@@ -94,12 +94,12 @@ TEST_F(ConfigActionsTest, CopyNamesTheFirstFreeCopyAndTakesTheResponse) {
 }
 
 TEST_F(ConfigActionsTest, CopyNameIsCutToTheFieldWithoutSplittingCharacters) {
-  // 19 two-byte characters: "copy(1)" + 38 bytes needs 45; 39 bytes hold 7 + 16 characters.
-  std::string name;
-  for (int i = 0; i < 19; ++i) name += "é";
-  Append(*image, MakeRecord(name, kHostPS4));
+  // "x" and 19 double-byte characters: "copy(1)" + 39 bytes needs 46; 39 bytes
+  // hold 7 + 1 + 15 characters, and the lead byte of the 16th stays out.
+  const ScopedNarrowEncoding chinese(936);
+  Append(*image, MakeRecord("x" + GbkText(19), kHostPS4));
   ASSERT_EQ(CreateConfigCopy(*image, 0).outcome, ConfigOutcome::kDone);
-  EXPECT_EQ(ReadName(block.records[1].name), "copy(1)" + name.substr(0, 32));
+  EXPECT_EQ(ReadName(block.records[1].name), "copy(1)x" + GbkText(15));
 }
 
 TEST_F(ConfigActionsTest, CopyGivesUpAfterFifteenNames) {

@@ -82,12 +82,13 @@ TEST_F(MacroActionsTest, CopyOfALongNameKeepsItsNumberAndStaysUnique) {
   for (int n = 3; n <= 12; ++n) ASSERT_EQ(CopyMacro(block, halo, name28).outcome, MacroOutcome::kDone);
   EXPECT_EQ(NameOf(block, 12), std::string(24, 'M') + "(12)");
 
-  // Multi-byte names are shortened by whole characters.
-  std::string euros;
-  for (int i = 0; i < 9; ++i) euros += "€";  // 27 bytes
-  AppendMacro(*image, MakeMacro("Halo", euros, kHostXboxOne));
-  ASSERT_EQ(CopyMacro(block, halo, euros).outcome, MacroOutcome::kDone);
-  EXPECT_EQ(NameOf(block, 14), euros.substr(0, 24) + "(1)");
+  // Double-byte names are shortened by whole characters: 26 bytes are left
+  // for "M" and 13 characters (27 bytes), and half of the last may not stay.
+  const ScopedNarrowEncoding chinese(936);
+  const std::string wide = "M" + GbkText(13);
+  AppendMacro(*image, MakeMacro("Halo", wide, kHostXboxOne));
+  ASSERT_EQ(CopyMacro(block, halo, wide).outcome, MacroOutcome::kDone);
+  EXPECT_EQ(NameOf(block, 14), "M" + GbkText(12) + "(1)");
 }
 
 TEST_F(MacroActionsTest, NewMacroOwnerMatchesAnUnterminatedConfigurationName) {

@@ -5,8 +5,16 @@
 #include <array>
 #include <string>
 
+#include "TableFixtures.h"
+
 namespace torvane::model {
 namespace {
+
+using fixtures::GbkText;
+using fixtures::ScopedNarrowEncoding;
+
+constexpr NarrowEncoding kUtf8{NarrowEncoding::kUtf8};
+constexpr NarrowEncoding kGbk{936};
 
 TEST(NameTextTest, ReadStopsAtTerminatorOrFieldEnd) {
   std::array<char, 8> field{'a', 'b', '\0', 'x', 'y', '\0', '\0', '\0'};
@@ -36,24 +44,53 @@ TEST(NameTextTest, StoreCutsToCharactersAndKeepsTerminator) {
   EXPECT_EQ(field[39], '\0');
 }
 
-TEST(NameTextTest, MultiByteCharactersCountOnceAndAreNeverSplit) {
+TEST(NameTextTest, WesternCodePageCountsEveryByte) {
+  ASSERT_EQ(NarrowEncoding::Current().code_page(), 1252u);
+  // "Café" in Windows-1252, and UTF-8 bytes read as two characters each.
+  std::array<char, 6> field{};
+  StoreName(field, "Caf\xE9!", 4);
+  EXPECT_EQ(ReadName(field), "Caf\xE9");
+  StoreName(field, "\xC3\xA9\xC3\xA9", 3);
+  EXPECT_EQ(ReadName(field), "\xC3\xA9\xC3");
+}
+
+TEST(NameTextTest, DoubleByteCharactersCountOnceAndAreNeverSplit) {
+  // 20 GBK characters need 40 bytes; "x" first puts the field's last byte
+  // on a lead byte, so a 30-byte field holds "x" and 14 characters.
+  std::array<char, 30> field{};
+  StoreName(field, "x" + GbkText(20), 28, kGbk);
+  EXPECT_EQ(ReadName(field), "x" + GbkText(14));
+  StoreName(field, GbkText(20), 3, kGbk);
+  EXPECT_EQ(ReadName(field), GbkText(3));
+
+  // Trail bytes may look like ASCII ("\x81\x40"); a lead byte without its
+  // trail counts on its own.
+  EXPECT_EQ(CutName("\x81\x40\x81\x40", 1, 39, kGbk), "\x81\x40");
+  EXPECT_EQ(CutName("ab\xD6", 3, 39, kGbk), "ab\xD6");
+
+  // Shift-JIS: half-width katakana (0xA1..0xDF) are single bytes, 0xE0 leads.
+  const NarrowEncoding sjis(932);
+  EXPECT_EQ(CutName("\xB1\xB2\xE0\xA0z", 3, 39, sjis), "\xB1\xB2\xE0\xA0");
+  EXPECT_EQ(CutName("\xB1\xB2\xE0\xA0z", 3, 3, sjis), "\xB1\xB2");
+}
+
+TEST(NameTextTest, CurrentEncodingIsTheDefault) {
+  const ScopedNarrowEncoding chinese(936);
+  std::array<char, 6> small{};
+  StoreName(small, "ab" + GbkText(2), 10);  // 2 + 2 bytes fit in 5, not half a character more
+  EXPECT_EQ(ReadName(small), "ab" + GbkText(1));
+}
+
+TEST(NameTextTest, Utf8CharactersCountOnceAndAreNeverSplit) {
   // "é" is two bytes, "€" three, "😀" four.
   std::array<char, 30> field{};
-  StoreName(field, "éé€😀x", 4);
+  StoreName(field, "éé€😀x", 4, kUtf8);
   EXPECT_EQ(ReadName(field), "éé€😀");
 
-  // 20 two-byte characters need 40 bytes; a 30-byte field holds 14 of them
-  // (28 bytes), not 14 and a half.
-  std::string wide;
-  for (int i = 0; i < 20; ++i) wide += "é";
-  StoreName(field, wide, 28);
-  EXPECT_EQ(ReadName(field).size(), 28u);
-  EXPECT_EQ(ReadName(field), wide.substr(0, 28));
-
   std::array<char, 6> small{};
-  StoreName(small, "ab€€", 10);  // 2 + 3 bytes fit in 5, the second € does not
+  StoreName(small, "ab€€", 10, kUtf8);  // 2 + 3 bytes fit in 5, the second € does not
   EXPECT_EQ(ReadName(small), "ab€");
-  StoreName(small, "abcd😀", 10);  // a 4-byte character at byte 4 would need byte 7
+  StoreName(small, "abcd😀", 10, kUtf8);  // a 4-byte character at byte 4 would need byte 7
   EXPECT_EQ(ReadName(small), "abcd");
 }
 
@@ -62,7 +99,7 @@ TEST(NameTextTest, StrayBytesAndEmbeddedNulAreHandled) {
   // A lone continuation byte counts as one character; a lead byte without its
   // continuation too.
   const std::string stray{'\x80', 'a', '\xE2', 'b', 'c'};
-  StoreName(field, stray, 3);
+  StoreName(field, stray, 3, kUtf8);
   EXPECT_EQ(ReadName(field), stray.substr(0, 3));
   StoreName(field, std::string_view("ab\0cd", 5), 10);
   EXPECT_EQ(ReadName(field), "ab");
@@ -80,8 +117,9 @@ TEST(NameTextTest, StoreAcceptsAViewOfTheFieldItself) {
 
 TEST(NameTextTest, CutHonoursBothLimits) {
   EXPECT_EQ(CutName("copy(1)abc", 39, 5), "copy(");
-  EXPECT_EQ(CutName("€€€", 2, 39), "€€");
-  EXPECT_EQ(CutName("€€€", 39, 8), "€€");
+  EXPECT_EQ(CutName("€€€", 2, 39, kUtf8), "€€");
+  EXPECT_EQ(CutName("€€€", 39, 8, kUtf8), "€€");
+  EXPECT_EQ(CutName(GbkText(3), 39, 5, kGbk), GbkText(2));
   EXPECT_EQ(CutName("", 5, 5), "");
   EXPECT_EQ(CutName("abc", 0, 5), "");
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -66,6 +67,25 @@ inline MacroRecord MakeMacro(std::string_view owner, std::string_view name, int 
 inline void AppendMacro(FlashImage& image, const MacroRecord& macro) {
   image.macro.records[image.macro.count] = macro;
   ++image.macro.count;
+}
+
+// Makes names be cut by another code page for one test.
+class ScopedNarrowEncoding {
+ public:
+  explicit ScopedNarrowEncoding(unsigned code_page) { NarrowEncoding::SetCurrent(NarrowEncoding(code_page)); }
+  ~ScopedNarrowEncoding() { NarrowEncoding::SetCurrent(saved_); }
+  ScopedNarrowEncoding(const ScopedNarrowEncoding&) = delete;
+  ScopedNarrowEncoding& operator=(const ScopedNarrowEncoding&) = delete;
+
+ private:
+  NarrowEncoding saved_ = NarrowEncoding::Current();
+};
+
+// `count` GBK (code page 936) characters: "中" is D6 D0.
+inline std::string GbkText(std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) text += "\xD6\xD0";
+  return text;
 }
 
 inline std::string_view NameOf(const ConfigBlock& block, std::size_t slot) {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/NarrowTextCodec.h"
+
+namespace torvane::platform {
+
+// Picks the codec of the user's ANSI code page (from the locale, as Windows
+// picks it for the user's language) and makes the model cut names by its
+// characters. Call once at start-up, before any name is stored or shown and
+// before other threads start. Falls back to Windows-1252 when the C library
+// has no converter for that code page; throws std::runtime_error when it has
+// none for 1252 either.
+const NarrowTextCodec& InstallNarrowTextCodec();
+
+// The installed codec; Windows-1252, like the model's default, before that.
+const NarrowTextCodec& CurrentNarrowTextCodec();
+
+// Display text of a name or a news text, with the installed codec.
+QString DecodeNarrow(std::string_view narrow);
+// Bytes to store for typed text, with the installed codec.
+std::string EncodeNarrow(QStringView text);
+
+// What each system provides for the above.
+
+// The codec of one code page; nullptr when the system cannot convert it.
+std::unique_ptr<NarrowTextCodec> CreateNarrowTextCodec(unsigned code_page);
+// The ANSI code page of the user's language.
+unsigned UserAnsiCodePage();
+
+}  // namespace torvane::platform
