@@ -2,6 +2,12 @@
 
 namespace torvane::model {
 
+namespace {
+
+constexpr std::uint8_t kKeptBits = 0x03;
+
+}  // namespace
+
 std::optional<int> ReportIntervalToChoice(std::uint8_t interval) {
   switch (interval / 4) {
     case 8:
@@ -23,7 +29,9 @@ std::optional<std::uint8_t> ChoiceToReportInterval(int choice) {
 }
 
 std::uint8_t ApplyReportIntervalChoice(std::uint8_t current, int choice) {
-  return ChoiceToReportInterval(choice).value_or(current);
+  const std::optional<std::uint8_t> interval = ChoiceToReportInterval(choice);
+  if (!interval) return current;
+  return static_cast<std::uint8_t>((current & kKeptBits) | *interval);
 }
 
 }  // namespace torvane::model

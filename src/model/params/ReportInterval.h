@@ -17,9 +17,8 @@ inline constexpr std::uint8_t kDefaultReportInterval = 32;
 std::optional<int> ReportIntervalToChoice(std::uint8_t interval);
 // The interval a chooser entry writes; nothing for an entry outside 0..3.
 std::optional<std::uint8_t> ChoiceToReportInterval(int choice);
-// The stored byte after choosing `choice`: exactly the entry's interval, so a
-// stray low bit of the old byte cannot leave a rate the chooser never offers;
-// unchanged for an entry outside 0..3 (no selection).
+// The stored byte after choosing `choice`: bits 2-7 give the interval, bits
+// 0-1 are kept; unchanged for an entry outside 0..3.
 std::uint8_t ApplyReportIntervalChoice(std::uint8_t current, int choice);
 
 }  // namespace torvane::model

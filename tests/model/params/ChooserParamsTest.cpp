@@ -23,10 +23,10 @@ TEST(ReportIntervalTest, ChoiceFollowsTheQuarter) {
   EXPECT_FALSE(ChoiceToReportInterval(4).has_value());
 }
 
-TEST(ReportIntervalTest, ChoosingWritesExactlyTheInterval) {
-  EXPECT_EQ(ApplyReportIntervalChoice(33, 3), 4);
+TEST(ReportIntervalTest, ChoosingKeepsTheLowBits) {
+  EXPECT_EQ(ApplyReportIntervalChoice(33, 3), 5);
   EXPECT_EQ(ApplyReportIntervalChoice(200, 0), 32);
-  EXPECT_EQ(ApplyReportIntervalChoice(7, 1), 16);
+  EXPECT_EQ(ApplyReportIntervalChoice(7, 1), 19);
   EXPECT_EQ(ApplyReportIntervalChoice(7, -1), 7);
   EXPECT_EQ(ApplyReportIntervalChoice(7, 4), 7);
 }
