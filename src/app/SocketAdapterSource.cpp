@@ -4,7 +4,7 @@
 
 #include <QFileInfo>
 
-#include "emulator/SocketTransport.h"
+#include "device/SocketTransport.h"
 
 namespace torvane::app {
 
@@ -48,7 +48,7 @@ std::vector<device::DeviceEvent> SocketAdapterSource::PresentAdapters() {
 }
 
 std::unique_ptr<device::Transport> SocketAdapterSource::CreateTransport() {
-  return std::make_unique<emulator::SocketTransport>(socket_path_.toStdString());
+  return std::make_unique<device::SocketTransport>(socket_path_.toStdString());
 }
 
 }  // namespace torvane::app
