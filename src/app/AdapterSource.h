@@ -20,8 +20,8 @@ class AdapterSource {
 
   virtual ~AdapterSource() = default;
 
-  // Starts reporting changes to `handler`, always on the UI thread. Called once; a source that cannot watch
-  // reports nothing and the program goes on.
+  // Starts reporting changes to `handler`, always on the UI thread. Called once; a source whose system
+  // notifications cannot be watched finds the changes by polling.
   virtual void Watch(ChangeHandler handler) = 0;
   virtual std::vector<device::DeviceEvent> PresentAdapters() = 0;
   virtual device::InstallationState QueryInstallation() = 0;

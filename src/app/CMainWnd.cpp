@@ -1,6 +1,5 @@
 #include "app/CMainWnd.h"
 
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -16,6 +15,7 @@
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
 #include "model/catalogue/GameCatalogue.h"
+#include "platform/OpenLink.h"
 
 namespace torvane::app {
 
@@ -41,7 +41,9 @@ CMainWnd::CMainWnd(MainWndEnvironment environment)
               [this] { return env_.source ? env_.source->QueryInstallation() : device::InstallationState::kIdle; },
       })),
       presence_(env_.state->context, *presence_host_) {
-  if (!env_.open_link) env_.open_link = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  if (!env_.open_link) {
+    env_.open_link = [](const QUrl& url) { return platform::OpenLink(url.toEncoded().toStdString()); };
+  }
 }
 
 CMainWnd::~CMainWnd() {
@@ -202,7 +204,13 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
 }
 
 void CMainWnd::OpenDownloadPage() {
-  env_.open_link(QUrl(QString::fromUtf8(kDownloadAddress)));
+  const QString address = QString::fromUtf8(kDownloadAddress);
+  if (!env_.open_link(QUrl(address))) {
+    // Ending now would leave the player without the address; the window stays and shows it instead.
+    dialogs::ShowMessageBox(QString::fromUtf8(kWarningTitle), this, QString::fromUtf8(kLinkNotOpenedText) + address,
+                            dialogs::kMbOk);
+    return;
+  }
   // The program ends here with 0, whatever the pages hold.
   exit_requested_ = true;
   Close(0);

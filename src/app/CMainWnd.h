@@ -26,7 +26,7 @@ struct MainWndEnvironment {
   ManagerState* state = nullptr;    // outlives the window
   AdapterSource* source = nullptr;  // outlives the window
   std::string instance_name;        // the single-instance lock
-  // Opens a web address in the player's browser.
+  // Opens a web address in the player's browser; false when none could be opened. The system's own when empty.
   std::function<bool(const QUrl&)> open_link;
 };
 

@@ -2,7 +2,7 @@
 
 #include <QCommandLineParser>
 
-#include "emulator/Scenarios.h"
+#include <algorithm>
 
 namespace torvane::app {
 
@@ -10,22 +10,24 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString ScenarioList() {
+QString ScenarioList(const AdapterDemo* demo) {
+  if (demo == nullptr) return {};
+  const std::vector<AdapterDemo::Scenario> scenarios = demo->Scenarios();
   QString text = QStringLiteral("\nScenarios of the virtual adapter:\n");
   qsizetype width = 0;
-  for (const emulator::Scenario& scenario : emulator::Scenarios()) {
-    width = std::max(width, static_cast<qsizetype>(scenario.name.size()));
-  }
-  for (const emulator::Scenario& scenario : emulator::Scenarios()) {
-    text += QStringLiteral("  ") + FromView(scenario.name).leftJustified(width + 2) + FromView(scenario.description);
-    if (scenario.name == emulator::kDefaultScenario) text += QStringLiteral(" (default)");
+  for (const AdapterDemo::Scenario& scenario : scenarios) width = std::max(width, scenario.name.size());
+  for (const AdapterDemo::Scenario& scenario : scenarios) {
+    text += QStringLiteral("  ") + scenario.name.leftJustified(width + 2) + scenario.description;
+    if (scenario.name == demo->DefaultScenario()) text += QStringLiteral(" (default)");
     text += QLatin1Char('\n');
   }
   return text;
+}
+
+bool HasScenario(const AdapterDemo& demo, const QString& name) {
+  const std::vector<AdapterDemo::Scenario> scenarios = demo.Scenarios();
+  return std::any_of(scenarios.begin(), scenarios.end(),
+                     [&name](const AdapterDemo::Scenario& scenario) { return scenario.name == name; });
 }
 
 CommandLineResult Error(const QString& text) {
@@ -38,16 +40,18 @@ CommandLineResult Error(const QString& text) {
 
 }  // namespace
 
-CommandLineResult ParseCommandLine(const QStringList& arguments) {
+CommandLineResult ParseCommandLine(const QStringList& arguments, const AdapterDemo* demo) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Reads, edits and writes the settings of the Torvane adapter."));
   const QCommandLineOption help_option({QStringLiteral("h"), QStringLiteral("help")},
-                                       QStringLiteral("Shows the options and the virtual adapter's scenarios."));
+                                       demo != nullptr
+                                           ? QStringLiteral("Shows the options and the virtual adapter's scenarios.")
+                                           : QStringLiteral("Shows the options."));
   const QCommandLineOption virtual_option(
       QStringLiteral("virtual-adapter"),
       QStringLiteral("Runs with an in-process virtual adapter plugged in, in the given scenario (default %1). "
                      "Write it as --virtual-adapter=SCENARIO.")
-          .arg(FromView(emulator::kDefaultScenario)),
+          .arg(demo != nullptr ? demo->DefaultScenario() : QString()),
       QStringLiteral("scenario"));
   const QCommandLineOption socket_option(QStringLiteral("adapter-socket"),
                                          QStringLiteral("Uses the virtual adapter served on the socket at <path>."),
@@ -56,15 +60,15 @@ CommandLineResult ParseCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Prints start-up time and memory once the window is up, then exits."));
   probe_option.setFlags(QCommandLineOption::HiddenFromHelp);
   parser.addOption(help_option);
-  parser.addOption(virtual_option);
+  if (demo != nullptr) parser.addOption(virtual_option);
   parser.addOption(socket_option);
   parser.addOption(probe_option);
 
   // "--virtual-adapter" alone takes the default scenario; the parser wants a value, so give it one.
   QStringList args = arguments;
   for (QString& argument : args) {
-    if (argument == QStringLiteral("--virtual-adapter")) {
-      argument = QStringLiteral("--virtual-adapter=") + FromView(emulator::kDefaultScenario);
+    if (demo != nullptr && argument == QStringLiteral("--virtual-adapter")) {
+      argument = QStringLiteral("--virtual-adapter=") + demo->DefaultScenario();
     }
   }
   if (!parser.parse(args)) return Error(parser.errorText());
@@ -73,20 +77,21 @@ CommandLineResult ParseCommandLine(const QStringList& arguments) {
   }
   if (parser.isSet(help_option)) {
     CommandLineResult result;
-    result.output = parser.helpText() + ScenarioList();
+    result.output = parser.helpText() + ScenarioList(demo);
     return result;
   }
 
   ManagerOptions options;
   options.startup_probe = parser.isSet(probe_option);
-  if (parser.isSet(virtual_option) && parser.isSet(socket_option)) {
+  const bool virtual_set = demo != nullptr && parser.isSet(virtual_option);
+  if (virtual_set && parser.isSet(socket_option)) {
     return Error(QStringLiteral("--virtual-adapter and --adapter-socket cannot be combined."));
   }
-  if (parser.isSet(virtual_option)) {
+  if (virtual_set) {
     options.adapter = ManagerOptions::Adapter::kVirtual;
     options.scenario = parser.value(virtual_option);
-    if (emulator::FindScenario(options.scenario.toStdString()) == nullptr) {
-      return Error(QStringLiteral("Unknown scenario \"%1\".%2").arg(options.scenario, ScenarioList()));
+    if (!HasScenario(*demo, options.scenario)) {
+      return Error(QStringLiteral("Unknown scenario \"%1\".%2").arg(options.scenario, ScenarioList(demo)));
     }
   } else if (parser.isSet(socket_option)) {
     options.adapter = ManagerOptions::Adapter::kSocket;

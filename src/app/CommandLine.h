@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "app/AdapterDemo.h"
+
 namespace torvane::app {
 
 // How the program was asked to run.
@@ -24,8 +26,9 @@ struct CommandLineResult {
   bool is_error = false;
 };
 
-// Reads `arguments` (program name first). --help lists the options and the virtual adapter's scenarios; an
-// unknown scenario, an unknown option or both adapters at once is an error with exit code 2.
-CommandLineResult ParseCommandLine(const QStringList& arguments);
+// Reads `arguments` (program name first). --help lists the options and the demo's scenarios; an unknown
+// scenario, an unknown option or both adapters at once is an error with exit code 2. Without a demo there is no
+// --virtual-adapter option.
+CommandLineResult ParseCommandLine(const QStringList& arguments, const AdapterDemo* demo);
 
 }  // namespace torvane::app

@@ -13,6 +13,8 @@ inline constexpr char kDiscardQuestion[] = "Modification will be discarded if yo
 inline constexpr char kPrimaryMappingName[] = "Primary Mapping";
 inline constexpr char kSecondaryMappingName[] = "Secondary Mapping";
 inline constexpr char kDownloadAddress[] = "https://www.example.com/forum/index.php?topic=25.0";
+// Followed by the address, when no browser could be opened for it.
+inline constexpr char kLinkNotOpenedText[] = "No web browser could be opened. The download page is at:\n";
 
 inline constexpr char kSaveText[] = "Save";
 inline constexpr char kSaveUnsavedText[] = "Save *";

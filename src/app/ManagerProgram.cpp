@@ -12,8 +12,7 @@
 #include "app/SocketAdapterSource.h"
 #include "app/StartupProbe.h"
 #include "app/UsbAdapterSource.h"
-#include "app/VirtualAdapterSource.h"
-#include "emulator/Scenarios.h"
+#include "platform/ProcessFigures.h"
 #include "skin/EmbeddedSkin.h"
 #include "toolkit/SkinArchive.h"
 #include "toolkit/Theme.h"
@@ -30,11 +29,11 @@ void Print(std::FILE* stream, const QString& text) {
 
 }  // namespace
 
-int RunManager(int argc, char* argv[]) {
+int RunManager(int argc, char* argv[], AdapterDemo* demo) {
   QApplication app(argc, argv);
   app.setApplicationName(QString::fromUtf8(kWindowText));
 
-  const CommandLineResult command_line = ParseCommandLine(QApplication::arguments());
+  const CommandLineResult command_line = ParseCommandLine(QApplication::arguments(), demo);
   if (!command_line.options) {
     Print(command_line.is_error ? stderr : stdout, command_line.output);
     return command_line.exit_code;
@@ -50,14 +49,19 @@ int RunManager(int argc, char* argv[]) {
   }
   toolkit::SkinArchive::SetCurrent(std::move(skin));
 
-  std::unique_ptr<emulator::VirtualAdapter> virtual_adapter;
   std::unique_ptr<AdapterSource> source;
   switch (options.adapter) {
-    case ManagerOptions::Adapter::kVirtual:
-      virtual_adapter = std::make_unique<emulator::VirtualAdapter>();
-      emulator::LoadScenario(*virtual_adapter, options.scenario.toStdString());
-      source = std::make_unique<VirtualAdapterSource>(*virtual_adapter);
+    case ManagerOptions::Adapter::kVirtual: {
+      QString error;
+      source = demo->CreateSource(options.scenario, &error);
+      if (!source) {
+        // A usage error like an unknown scenario, though the command line let it pass.
+        Print(stderr, error + QLatin1Char('\n'));
+        toolkit::SkinArchive::SetCurrent(nullptr);
+        return 2;
+      }
       break;
+    }
     case ManagerOptions::Adapter::kSocket:
       source = std::make_unique<SocketAdapterSource>(options.socket_path);
       break;
@@ -77,7 +81,7 @@ int RunManager(int argc, char* argv[]) {
     } else if (!window.IsRefusedSecondInstance()) {
       if (options.startup_probe) {
         QTimer::singleShot(0, &window, [&window] {
-          Print(stdout, FormatStartupFigures(MeasureStartup()) + QLatin1Char('\n'));
+          Print(stdout, FormatStartupFigures(platform::ProcessFigures::Measure()) + QLatin1Char('\n'));
           window.Close(0);
         });
       }

@@ -1,38 +1,44 @@
 #include "app/SocketAdapterSource.h"
 
-#include <sys/stat.h>
-
+#include <QFile>
 #include <QFileInfo>
 
-#include "emulator/SocketTransport.h"
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+#include "device/ProtocolCodes.h"
+#include "device/SocketTransport.h"
 
 namespace torvane::app {
 
 namespace {
 
-// The socket path carries no adapter text, so the ids come alongside.
-constexpr std::uint16_t kVendorId = 0x0E3A;
-constexpr std::uint16_t kProductId = 0xB372;
+// Often enough that a plug is seen well within the settle second that follows it.
+constexpr std::chrono::milliseconds kPollInterval{250};
 
 }  // namespace
 
 SocketAdapterSource::SocketAdapterSource(QString socket_path) : socket_path_(std::move(socket_path)) {}
 
 bool SocketAdapterSource::SocketExists() const {
-  struct stat info {};
-  const QByteArray path = socket_path_.toLocal8Bit();
-  return ::stat(path.constData(), &info) == 0 && S_ISSOCK(info.st_mode);
+  std::error_code error;
+  return std::filesystem::is_socket(QFile::encodeName(socket_path_).toStdString(), error);
 }
 
 device::DeviceEvent SocketAdapterSource::AdapterEvent() const {
-  return device::DeviceEvent{socket_path_.toStdString(), kVendorId, kProductId};
+  // The socket path carries no adapter text, so the ids come alongside.
+  return device::DeviceEvent{socket_path_.toStdString(), device::kVendorId, device::kProductIdB372};
 }
 
 void SocketAdapterSource::Watch(ChangeHandler handler) {
   handler_ = std::move(handler);
   present_ = SocketExists();
-  watcher_.addPath(QFileInfo(socket_path_).absolutePath());
-  QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { OnFolderChanged(); });
+  if (watcher_.addPath(QFileInfo(socket_path_).absolutePath())) {
+    QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { OnFolderChanged(); });
+    return;
+  }
+  poller_ = std::make_unique<PresencePoller>([this] { return PresentAdapters(); }, handler_, kPollInterval);
 }
 
 void SocketAdapterSource::OnFolderChanged() {
@@ -48,7 +54,7 @@ std::vector<device::DeviceEvent> SocketAdapterSource::PresentAdapters() {
 }
 
 std::unique_ptr<device::Transport> SocketAdapterSource::CreateTransport() {
-  return std::make_unique<emulator::SocketTransport>(socket_path_.toStdString());
+  return std::make_unique<device::SocketTransport>(QFile::encodeName(socket_path_).toStdString());
 }
 
 }  // namespace torvane::app

@@ -4,12 +4,16 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 #include "app/AdapterSource.h"
+#include "app/PresencePoller.h"
 
 namespace torvane::app {
 
 // A virtual adapter served by another process over a stream socket: the socket file appearing is an arrival,
-// its disappearing a removal. The socket's folder is watched, since the file itself comes and goes.
+// its disappearing a removal. The socket's folder is watched, since the file itself comes and goes; when the
+// folder cannot be watched (it does not exist yet, or the system's watches are used up) its presence is polled.
 class SocketAdapterSource final : public QObject, public AdapterSource {
  public:
   explicit SocketAdapterSource(QString socket_path);
@@ -19,6 +23,9 @@ class SocketAdapterSource final : public QObject, public AdapterSource {
   device::InstallationState QueryInstallation() override { return device::InstallationState::kIdle; }
   std::unique_ptr<device::Transport> CreateTransport() override;
 
+  // Whether changes are found by polling instead of the folder watch.
+  bool IsPolling() const { return poller_ != nullptr; }
+
  private:
   bool SocketExists() const;
   device::DeviceEvent AdapterEvent() const;
@@ -26,6 +33,7 @@ class SocketAdapterSource final : public QObject, public AdapterSource {
 
   const QString socket_path_;
   QFileSystemWatcher watcher_;
+  std::unique_ptr<PresencePoller> poller_;
   ChangeHandler handler_;
   bool present_ = false;
 };

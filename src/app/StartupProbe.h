@@ -2,18 +2,11 @@
 
 #include <QString>
 
-#include <optional>
+#include "platform/ProcessFigures.h"
 
 namespace torvane::app {
 
-// Start-up figures of this process, for the start-up bench.
-struct StartupFigures {
-  std::optional<double> since_start_ms;  // from the kernel's record of the process start
-  std::optional<long> rss_kib;           // VmRSS
-};
-
-StartupFigures MeasureStartup();
-// "startup_ms=<n> rss_kib=<n>", with "?" for a figure that could not be read.
-QString FormatStartupFigures(const StartupFigures& figures);
+// The start-up bench's line: "startup_ms=<n> rss_kib=<n>", with "?" for a figure that could not be read.
+QString FormatStartupFigures(const platform::ProcessFigures& figures);
 
 }  // namespace torvane::app

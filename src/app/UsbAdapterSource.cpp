@@ -1,26 +1,30 @@
 #include "app/UsbAdapterSource.h"
 
+#include <chrono>
+
 #include "device/HidTransport.h"
 
 namespace torvane::app {
 
-UsbAdapterSource::UsbAdapterSource() : monitor_(platform::UdevMonitor::Create()) {}
+namespace {
+
+constexpr std::chrono::milliseconds kPollInterval{1000};
+
+}  // namespace
+
+UsbAdapterSource::UsbAdapterSource(std::unique_ptr<platform::HotplugMonitor> monitor) : monitor_(std::move(monitor)) {}
 
 UsbAdapterSource::~UsbAdapterSource() = default;
 
 void UsbAdapterSource::Watch(ChangeHandler handler) {
-  handler_ = std::move(handler);
-  if (!monitor_ || monitor_->fd() < 0) return;
-  notifier_ = std::make_unique<QSocketNotifier>(monitor_->fd(), QSocketNotifier::Read);
-  QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { OnReadable(); });
-}
-
-void UsbAdapterSource::OnReadable() {
-  for (const platform::UdevMonitor::Event& event : monitor_->DrainEvents()) {
-    if (!handler_) continue;
-    handler_(event.kind == platform::UdevMonitor::EventKind::kArrival ? Change::kArrival : Change::kRemoval,
-             event.device);
-  }
+  if (!monitor_) return;
+  auto forward = [handler](platform::HotplugMonitor::Change change, const device::DeviceEvent& adapter) {
+    if (!handler) return;
+    handler(change == platform::HotplugMonitor::Change::kArrival ? Change::kArrival : Change::kRemoval, adapter);
+  };
+  if (monitor_->Watch(std::move(forward))) return;
+  poller_ = std::make_unique<PresencePoller>([this] { return monitor_->EnumerateAdapters(); }, std::move(handler),
+                                             kPollInterval);
 }
 
 std::vector<device::DeviceEvent> UsbAdapterSource::PresentAdapters() {

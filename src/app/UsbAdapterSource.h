@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QObject>
-#include <QSocketNotifier>
-
 #include <memory>
 
 #include "app/AdapterSource.h"
-#include "platform/UdevMonitor.h"
+#include "app/PresencePoller.h"
+#include "platform/HotplugMonitor.h"
 
 namespace torvane::app {
 
-// The adapter on the USB bus: hidraw nodes found and watched through udev, opened through hidapi.
-class UsbAdapterSource final : public QObject, public AdapterSource {
+// The adapter on the USB bus: found and watched through the system's device notifications, opened through hidapi.
+class UsbAdapterSource final : public AdapterSource {
  public:
-  UsbAdapterSource();
+  // Without a monitor no adapter is ever found and installations never count as pending; a monitor that cannot
+  // watch is asked for the adapters present every second instead.
+  explicit UsbAdapterSource(std::unique_ptr<platform::HotplugMonitor> monitor = platform::HotplugMonitor::Create());
   ~UsbAdapterSource() override;
 
   void Watch(ChangeHandler handler) override;
@@ -22,11 +22,8 @@ class UsbAdapterSource final : public QObject, public AdapterSource {
   std::unique_ptr<device::Transport> CreateTransport() override;
 
  private:
-  void OnReadable();
-
-  std::unique_ptr<platform::UdevMonitor> monitor_;
-  std::unique_ptr<QSocketNotifier> notifier_;
-  ChangeHandler handler_;
+  std::unique_ptr<platform::HotplugMonitor> monitor_;
+  std::unique_ptr<PresencePoller> poller_;  // when the monitor cannot watch
 };
 
 }  // namespace torvane::app

@@ -1,5 +1,7 @@
 #include "app/ManagerProgram.h"
+#include "app/demo/VirtualAdapterDemo.h"
 
 int main(int argc, char* argv[]) {
-  return torvane::app::RunManager(argc, argv);
+  torvane::app::demo::VirtualAdapterDemo demo;
+  return torvane::app::RunManager(argc, argv, &demo);
 }

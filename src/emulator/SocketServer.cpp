@@ -33,7 +33,7 @@ const sockaddr* AsSockaddr(const sockaddr_un& address) {
 
 // Whether a server answers on the socket at `address`.
 bool SomeoneListens(const sockaddr_un& address) {
-  UniqueFd probe(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  device::UniqueFd probe(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
   return probe.valid() && ::connect(probe.get(), AsSockaddr(address), sizeof(address)) == 0;
 }
 
@@ -145,7 +145,7 @@ bool SocketServer::Listen(std::string& error) {
     ::unlink(path_.c_str());  // left behind by a server that died
   }
   const std::uint64_t generation = adapter_.generation();
-  UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  device::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
   if (!fd.valid()) {
     error = SystemError("socket", errno);
     return false;
@@ -172,7 +172,7 @@ void SocketServer::StopListening() {
 }
 
 void SocketServer::AcceptClient() {
-  UniqueFd client(::accept4(listen_.get(), nullptr, nullptr, SOCK_CLOEXEC));
+  device::UniqueFd client(::accept4(listen_.get(), nullptr, nullptr, SOCK_CLOEXEC));
   if (!client.valid()) return;
   // A client that stops reading must not hold the adapter up for ever.
   const timeval send_timeout{1, 0};

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "emulator/UniqueFd.h"
+#include "device/UniqueFd.h"
 #include "emulator/VirtualAdapter.h"
 
 namespace torvane::emulator {
@@ -55,10 +55,10 @@ class SocketServer {
   std::thread thread_;
 
   // Used by the serving thread only once it runs.
-  UniqueFd wake_;
-  UniqueFd listen_;
+  device::UniqueFd wake_;
+  device::UniqueFd listen_;
   std::uint64_t listen_generation_ = 0;
-  UniqueFd client_;
+  device::UniqueFd client_;
   std::uint64_t client_generation_ = 0;
   std::vector<std::uint8_t> incoming_;
 

@@ -14,9 +14,9 @@
 #include "ReportBytes.h"
 #include "TempFolder.h"
 #include "TransportExchange.h"
+#include "device/SocketTransport.h"
+#include "device/UniqueFd.h"
 #include "emulator/Scenarios.h"
-#include "emulator/SocketTransport.h"
-#include "emulator/UniqueFd.h"
 
 extern char** environ;
 
@@ -42,7 +42,7 @@ class Program {
 
     int fds[2];
     if (::pipe(fds) != 0) return;
-    UniqueFd read_end(fds[0]);
+    device::UniqueFd read_end(fds[0]);
     input_.reset(fds[1]);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -75,7 +75,7 @@ class Program {
 
  private:
   pid_t pid_ = -1;
-  UniqueFd input_;
+  device::UniqueFd input_;
 };
 
 // The program's output and exit status for `arguments`.
@@ -104,7 +104,7 @@ TEST_F(EmulatorProgramTest, ServesTheScenarioUntilTerminated) {
   ASSERT_TRUE(program.started());
   ASSERT_TRUE(Eventually([&] { return std::filesystem::is_socket(path_); }));
 
-  SocketTransport transport(path_);
+  device::SocketTransport transport(path_);
   ASSERT_EQ(transport.Open(path_), 0);
   const Exchange status = Send(transport, Request(device::kCmdGetSysRunStatus, 0, 4));
   ASSERT_EQ(status.read, 0);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
+#include "app/demo/VirtualAdapterDemo.h"
 
 namespace torvane::testing {
 namespace {
@@ -12,9 +13,10 @@ namespace {
 using app::ManagerOptions;
 using app::ParseCommandLine;
 
-app::CommandLineResult Parse(QStringList arguments) {
+app::CommandLineResult Parse(QStringList arguments, bool with_demo = true) {
+  static app::demo::VirtualAdapterDemo demo;
   arguments.prepend(QStringLiteral("torvane-manager"));
-  return ParseCommandLine(arguments);
+  return ParseCommandLine(arguments, with_demo ? &demo : nullptr);
 }
 
 TEST(CommandLineTest, ChoosesTheAdapter) {
@@ -66,6 +68,26 @@ TEST(CommandLineTest, HelpListsOptionsAndScenariosButNotTheProbe) {
     EXPECT_TRUE(help.output.contains(QLatin1String(text))) << text;
   }
   EXPECT_FALSE(help.output.contains(QLatin1String("startup-probe")));
+}
+
+TEST(CommandLineTest, WithoutTheDemoThereIsNoVirtualAdapter) {
+  const auto help = Parse({QStringLiteral("--help")}, false);
+  EXPECT_TRUE(help.output.contains(QLatin1String("--adapter-socket")));
+  EXPECT_FALSE(help.output.contains(QLatin1String("--virtual-adapter")));
+  EXPECT_FALSE(help.output.contains(QLatin1String("working-mode-1")));
+  const auto demo = Parse({QStringLiteral("--virtual-adapter")}, false);
+  EXPECT_FALSE(demo.options);
+  EXPECT_EQ(demo.exit_code, 2);
+}
+
+TEST(CommandLineTest, TheDemoStartsOnlyInAScenarioItHas) {
+  app::demo::VirtualAdapterDemo demo;
+  QString error;
+  EXPECT_EQ(demo.CreateSource(QStringLiteral("no-such-state"), &error), nullptr);
+  EXPECT_TRUE(error.contains(QLatin1String("no-such-state"))) << error.toStdString();
+  const auto source = demo.CreateSource(demo.DefaultScenario(), &error);
+  ASSERT_NE(source, nullptr);
+  EXPECT_EQ(source->PresentAdapters().size(), 1u);
 }
 
 // Runs the program; its output and exit code.

@@ -128,6 +128,22 @@ TEST_F(MainWindowCloseTest, DownloadLinksOpenTheAddressAndEndTheProgram) {
   EXPECT_EQ(MessageBoxAnswers::Shown().size(), 0);
 }
 
+TEST_F(MainWindowCloseTest, ALinkNoBrowserOpensKeepsTheWindowAndShowsTheAddress) {
+  links_open = false;
+  StartWindow(true, "old-generation");
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatible; }, 10000));
+  auto* link = Control(u"layIncompatible")->findChild<toolkit::CButtonUI*>(QStringLiteral("btn_Download_Manager"));
+  ASSERT_NE(link, nullptr);
+  MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
+  ASSERT_TRUE(link->Activate());
+  ASSERT_EQ(opened_links.size(), 1u);
+  EXPECT_TRUE(IsOpen());
+  EXPECT_EQ(Page(), app::kPageIncompatible);
+  ASSERT_EQ(MessageBoxAnswers::Shown().size(), 1);
+  EXPECT_EQ(MessageBoxAnswers::Shown().front().title, QStringLiteral("Warning"));
+  EXPECT_TRUE(MessageBoxAnswers::Shown().front().text.contains(opened_links.front().toString()));
+}
+
 TEST_F(MainWindowCloseTest, UpgradeToolLinkOnTheUpgradablePage) {
   StartWindow(true, "old-generation-upgradable");
   ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatibleUpgrade; }, 10000));

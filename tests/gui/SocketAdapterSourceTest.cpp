@@ -3,6 +3,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -67,6 +68,29 @@ TEST(SocketAdapterSourceTest, SocketFileAppearingAndGoingAreArrivalAndRemoval) {
   EXPECT_EQ(changes.back().first, app::AdapterSource::Change::kRemoval);
   EXPECT_TRUE(source.PresentAdapters().empty());
   EXPECT_FALSE(WaitUntil([&changes] { return changes.size() > 2; }, 300));
+}
+
+TEST(SocketAdapterSourceTest, AFolderThatCannotBeWatchedYetIsPolled) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  // The server has not made its folder yet.
+  const QString path = folder.filePath(QStringLiteral("later/adapter.sock"));
+  app::SocketAdapterSource source(path);
+  std::vector<app::AdapterSource::Change> changes;
+  source.Watch(
+      [&changes](app::AdapterSource::Change change, const device::DeviceEvent&) { changes.push_back(change); });
+  EXPECT_TRUE(source.IsPolling());
+
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("later")));
+  {
+    BoundSocket socket(path.toStdString());
+    ASSERT_TRUE(socket.bound());
+    ASSERT_TRUE(WaitUntil([&changes] { return !changes.empty(); }));
+    EXPECT_EQ(changes.front(), app::AdapterSource::Change::kArrival);
+  }
+  ASSERT_TRUE(QFile::remove(path));
+  ASSERT_TRUE(WaitUntil([&changes] { return changes.size() == 2; }));
+  EXPECT_EQ(changes.back(), app::AdapterSource::Change::kRemoval);
 }
 
 }  // namespace

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "EmulatorOptions.h"
+#include "device/UniqueFd.h"
 #include "emulator/AdapterConsole.h"
 #include "emulator/Scenarios.h"
 #include "emulator/SocketServer.h"
-#include "emulator/UniqueFd.h"
 
 namespace emu = torvane::emulator;
 
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   sigaddset(&signals, SIGINT);
   sigaddset(&signals, SIGTERM);
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-  emu::UniqueFd signal_fd(::signalfd(-1, &signals, SFD_CLOEXEC));
+  torvane::device::UniqueFd signal_fd(::signalfd(-1, &signals, SFD_CLOEXEC));
   if (!signal_fd.valid()) {
     std::cerr << "torvane-emulator: cannot watch for signals\n";
     return 1;

@@ -39,14 +39,14 @@ app::MainWndEnvironment MainWindowFixture::Environment() {
   return app::MainWndEnvironment{
       .state = &state, .source = source.get(), .instance_name = lock_name, .open_link = [this](const QUrl& url) {
         opened_links.push_back(url);
-        return true;
+        return links_open;
       }};
 }
 
 void MainWindowFixture::StartWindow(bool plugged, const char* scenario) {
   ASSERT_TRUE(emulator::LoadScenario(adapter, scenario));
   if (!plugged) adapter.Unplug();
-  source = std::make_unique<app::VirtualAdapterSource>(adapter);
+  source = std::make_unique<app::demo::VirtualAdapterSource>(adapter);
   window = std::make_unique<app::CMainWnd>(Environment());
   ASSERT_TRUE(window->Create(nullptr, QStringLiteral("Torvane Manager"), toolkit::WindowImplBase::Kind::kMain))
       << window->GetBuildError().toStdString();

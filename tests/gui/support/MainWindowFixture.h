@@ -12,7 +12,7 @@
 
 #include "app/CMainWnd.h"
 #include "app/ManagerState.h"
-#include "app/VirtualAdapterSource.h"
+#include "app/demo/VirtualAdapterSource.h"
 #include "emulator/VirtualAdapter.h"
 
 namespace torvane::testing {
@@ -46,9 +46,10 @@ class MainWindowFixture : public ::testing::Test {
   std::string lock_name;
   app::ManagerState state;
   emulator::VirtualAdapter adapter;
-  std::unique_ptr<app::VirtualAdapterSource> source;
+  std::unique_ptr<app::demo::VirtualAdapterSource> source;
   std::unique_ptr<app::CMainWnd> window;
   std::vector<QUrl> opened_links;
+  bool links_open = true;  // what the recorded browser answers
 };
 
 }  // namespace torvane::testing

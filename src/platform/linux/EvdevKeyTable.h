@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace torvane::model {
+namespace torvane::platform {
 
 // Key code for a Linux input event key code (KEY_*), chosen so that a key
 // captured on Linux gives the code Windows capture gives for the same
@@ -16,4 +16,4 @@ std::uint8_t KeyCodeFromNativeScanCode(std::uint32_t scan_code);
 // Key code for a Linux mouse button (BTN_LEFT .. BTN_EXTRA, BTN_FORWARD, BTN_BACK); 0 for others.
 std::uint8_t KeyCodeFromEvdevButton(std::uint32_t button_code);
 
-}  // namespace torvane::model
+}  // namespace torvane::platform

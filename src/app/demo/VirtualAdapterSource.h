@@ -2,16 +2,20 @@
 
 #include <QObject>
 
+#include <memory>
+
 #include "app/AdapterSource.h"
 #include "emulator/VirtualAdapter.h"
 
-namespace torvane::app {
+namespace torvane::app::demo {
 
 // The in-process virtual adapter as the program's adapter. Plugging and unplugging (from any thread, e.g. a
 // test or a fault the adapter fires on the worker's thread) reach the UI thread as arrivals and removals.
 class VirtualAdapterSource final : public QObject, public AdapterSource {
  public:
+  // An adapter that outlives the source (tests keep theirs), or one the source owns (the program's demo).
   explicit VirtualAdapterSource(emulator::VirtualAdapter& adapter);
+  explicit VirtualAdapterSource(std::unique_ptr<emulator::VirtualAdapter> adapter);
   ~VirtualAdapterSource() override;
 
   void Watch(ChangeHandler handler) override;
@@ -22,8 +26,9 @@ class VirtualAdapterSource final : public QObject, public AdapterSource {
   static device::DeviceEvent AdapterEvent();
 
  private:
+  std::unique_ptr<emulator::VirtualAdapter> owned_;
   emulator::VirtualAdapter& adapter_;
   ChangeHandler handler_;
 };
 
-}  // namespace torvane::app
+}  // namespace torvane::app::demo

@@ -1,9 +1,10 @@
-#include "platform/UdevMonitor.h"
+#include "platform/linux/UdevMonitor.h"
 
 #include <libudev.h>
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "device/AdapterPath.h"
 
@@ -94,6 +95,19 @@ std::vector<device::DeviceEvent> UdevMonitor::EnumerateAdapters() {
   return found;
 }
 
+bool UdevMonitor::Watch(Handler handler) {
+  handler_ = std::move(handler);
+  if (fd() < 0) return false;
+  notifier_ = std::make_unique<QSocketNotifier>(fd(), QSocketNotifier::Read);
+  // The notifier is the context: no call reaches this object once it is gone.
+  QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {
+    for (const Event& event : DrainEvents()) {
+      if (handler_) handler_(event.kind, event.device);
+    }
+  });
+  return true;
+}
+
 int UdevMonitor::fd() const {
   return udev_monitor_get_fd(monitor_.get());
 }
@@ -107,13 +121,13 @@ std::vector<UdevMonitor::Event> UdevMonitor::DrainEvents() {
     const std::string_view action = Text(udev_device_get_action(device.get()));
     if (action == "add") {
       device::DeviceEvent event;
-      if (Remember(device.get(), event)) events.push_back({EventKind::kArrival, std::move(event)});
+      if (Remember(device.get(), event)) events.push_back({Change::kArrival, std::move(event)});
     } else if (action == "remove") {
       const char* node = udev_device_get_devnode(device.get());
       if (node == nullptr) continue;
       const auto known = adapters_.find(node);
       if (known == adapters_.end()) continue;
-      events.push_back({EventKind::kRemoval, {node, known->second.vendor_id, known->second.product_id}});
+      events.push_back({Change::kRemoval, {node, known->second.vendor_id, known->second.product_id}});
       adapters_.erase(known);
     }
   }

@@ -1,19 +1,16 @@
-#include "app/VirtualAdapterSource.h"
+#include "app/demo/VirtualAdapterSource.h"
 
 #include <QMetaObject>
 
+#include "device/ProtocolCodes.h"
 #include "emulator/VirtualTransport.h"
 
-namespace torvane::app {
-
-namespace {
-
-constexpr std::uint16_t kVendorId = 0x0E3A;
-constexpr std::uint16_t kProductId = 0xB372;
-
-}  // namespace
+namespace torvane::app::demo {
 
 VirtualAdapterSource::VirtualAdapterSource(emulator::VirtualAdapter& adapter) : adapter_(adapter) {}
+
+VirtualAdapterSource::VirtualAdapterSource(std::unique_ptr<emulator::VirtualAdapter> adapter)
+    : owned_(std::move(adapter)), adapter_(*owned_) {}
 
 VirtualAdapterSource::~VirtualAdapterSource() {
   // Waits for a listener call in progress; notices it queued before are dropped with this object.
@@ -21,7 +18,7 @@ VirtualAdapterSource::~VirtualAdapterSource() {
 }
 
 device::DeviceEvent VirtualAdapterSource::AdapterEvent() {
-  return device::DeviceEvent{emulator::kVirtualAdapterPath, kVendorId, kProductId};
+  return device::DeviceEvent{emulator::kVirtualAdapterPath, device::kVendorId, device::kProductIdB372};
 }
 
 void VirtualAdapterSource::Watch(ChangeHandler handler) {
@@ -46,4 +43,4 @@ std::unique_ptr<device::Transport> VirtualAdapterSource::CreateTransport() {
   return std::make_unique<emulator::VirtualTransport>(adapter_);
 }
 
-}  // namespace torvane::app
+}  // namespace torvane::app::demo

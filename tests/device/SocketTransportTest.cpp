@@ -1,24 +1,24 @@
-#include "emulator/SocketTransport.h"
+// The socket transport against the virtual adapter served by the emulator's socket server.
+#include "device/SocketTransport.h"
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
-#include "ReportBytes.h"
-#include "TempFolder.h"
-#include "TransportExchange.h"
+#include "../emulator/ReportBytes.h"
+#include "../emulator/TempFolder.h"
+#include "../emulator/TransportExchange.h"
 #include "emulator/SocketServer.h"
-#include "emulator/UniqueFd.h"
 
-namespace torvane::emulator {
+namespace torvane::device {
 namespace {
 
-using namespace reports;  // NOLINT: the report helpers
+using namespace emulator::reports;  // NOLINT: the report helpers
+using emulator::Clock;
+using emulator::FaultKind;
+using emulator::SocketServer;
+using emulator::VirtualAdapter;
 using std::chrono::milliseconds;
 namespace fs = std::filesystem;
 
@@ -141,37 +141,6 @@ TEST_F(SocketTransportTest, StopRemovesTheSocketAndEndsTheConnection) {
   EXPECT_TRUE(PeerGone(Send(transport_, kStatus)));
 }
 
-TEST(SocketServerStart, ReplacesAStaleSocketButNothingElse) {
-  TempFolder folder;
-  const std::string path = (folder.path() / "adapter.sock").string();
-  VirtualAdapter adapter;
-  {
-    // A socket file whose server has gone.
-    UniqueFd stale(::socket(AF_UNIX, SOCK_STREAM, 0));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
-    ASSERT_EQ(::bind(stale.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
-  }
-  SocketServer server(adapter, path);
-  std::string error;
-  ASSERT_TRUE(server.Start(error)) << error;
-
-  SocketServer rival(adapter, path);
-  EXPECT_FALSE(rival.Start(error));
-  EXPECT_NE(error.find("another process"), std::string::npos) << error;
-
-  const std::string file = (folder.path() / "notes.txt").string();
-  std::ofstream(file) << "keep me";
-  SocketServer misdirected(adapter, file);
-  EXPECT_FALSE(misdirected.Start(error));
-  EXPECT_NE(error.find("not a socket"), std::string::npos) << error;
-  EXPECT_TRUE(fs::is_regular_file(file));
-
-  SocketServer too_long(adapter, std::string(200, 'x'));
-  EXPECT_FALSE(too_long.Start(error));
-}
-
 TEST(SocketTransportOpen, FailsWithTheSystemErrorWhenNothingListens) {
   TempFolder folder;
   const std::string path = (folder.path() / "adapter.sock").string();
@@ -182,4 +151,4 @@ TEST(SocketTransportOpen, FailsWithTheSystemErrorWhenNothingListens) {
 }
 
 }  // namespace
-}  // namespace torvane::emulator
+}  // namespace torvane::device

@@ -1,4 +1,4 @@
-#include "model/keys/EvdevKeyTable.h"
+#include "platform/linux/EvdevKeyTable.h"
 
 #include <linux/input-event-codes.h>
 
@@ -7,7 +7,7 @@
 
 #include "model/keys/KeyCodes.h"
 
-namespace torvane::model {
+namespace torvane::platform {
 
 namespace {
 
@@ -42,9 +42,9 @@ constexpr Entry kEntries[] = {
     {KEY_F19, 110}, {KEY_F20, 111}, {KEY_F21, 112}, {KEY_F22, 113}, {KEY_F23, 114}, {KEY_F24, 115},
     {KEY_OPEN, 116}, {KEY_HELP, 117}, {KEY_PROPS, 118}, {KEY_FRONT, 119}, {KEY_STOP, 120}, {KEY_AGAIN, 121},
     {KEY_UNDO, 122}, {KEY_CUT, 123}, {KEY_COPY, 124}, {KEY_PASTE, 125}, {KEY_FIND, 126}, {KEY_MUTE, 127},
-    {KEY_LEFTCTRL, kKeyLeftCtrl}, {KEY_LEFTSHIFT, kKeyLeftShift}, {KEY_LEFTALT, kKeyLeftAlt},
-    {KEY_LEFTMETA, kKeyLeftGui}, {KEY_RIGHTCTRL, kKeyRightCtrl}, {KEY_RIGHTSHIFT, kKeyRightShift},
-    {KEY_RIGHTALT, kKeyRightAlt}, {KEY_RIGHTMETA, kKeyRightGui},
+    {KEY_LEFTCTRL, model::kKeyLeftCtrl}, {KEY_LEFTSHIFT, model::kKeyLeftShift}, {KEY_LEFTALT, model::kKeyLeftAlt},
+    {KEY_LEFTMETA, model::kKeyLeftGui}, {KEY_RIGHTCTRL, model::kKeyRightCtrl}, {KEY_RIGHTSHIFT, model::kKeyRightShift},
+    {KEY_RIGHTALT, model::kKeyRightAlt}, {KEY_RIGHTMETA, model::kKeyRightGui},
     // Linux names for keys that Windows reports under the codes above: Print
     // Screen from a consumer-page key, Ctrl+Pause, and the dedicated Menu and
     // Select keys.
@@ -76,30 +76,30 @@ constexpr std::uint32_t kScanCodeOffset = 8;
 }  // namespace
 
 std::uint8_t KeyCodeFromEvdev(std::uint32_t evdev_code) {
-  return evdev_code < kTable.size() ? kTable[evdev_code] : kKeyNone;
+  return evdev_code < kTable.size() ? kTable[evdev_code] : model::kKeyNone;
 }
 
 std::uint8_t KeyCodeFromNativeScanCode(std::uint32_t scan_code) {
-  return scan_code < kScanCodeOffset ? kKeyNone : KeyCodeFromEvdev(scan_code - kScanCodeOffset);
+  return scan_code < kScanCodeOffset ? model::kKeyNone : KeyCodeFromEvdev(scan_code - kScanCodeOffset);
 }
 
 std::uint8_t KeyCodeFromEvdevButton(std::uint32_t button_code) {
   switch (button_code) {
     case BTN_LEFT:
-      return kMouseLeft;
+      return model::kMouseLeft;
     case BTN_RIGHT:
-      return kMouseRight;
+      return model::kMouseRight;
     case BTN_MIDDLE:
-      return kMouseMiddle;
+      return model::kMouseMiddle;
     case BTN_SIDE:
     case BTN_BACK:
-      return kMouseBackward;
+      return model::kMouseBackward;
     case BTN_EXTRA:
     case BTN_FORWARD:
-      return kMouseForward;
+      return model::kMouseForward;
     default:
-      return kKeyNone;
+      return model::kKeyNone;
   }
 }
 
-}  // namespace torvane::model
+}  // namespace torvane::platform

@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "device/Transport.h"
-#include "emulator/UniqueFd.h"
+#include "device/UniqueFd.h"
 
-namespace torvane::emulator {
+namespace torvane::device {
 
 // The transport contract over the stream socket of a virtual adapter served
 // by another process: each report is exactly 65 bytes each way, request then
 // answer. The socket file existing means the adapter is plugged in.
-class SocketTransport final : public device::Transport {
+class SocketTransport final : public Transport {
  public:
   explicit SocketTransport(std::string socket_path);
 
@@ -23,8 +23,8 @@ class SocketTransport final : public device::Transport {
   // Time-outs give 258. A closed peer gives ENODEV; a frame cut short by the
   // peer closing gives -3. A time-out inside a frame drops the connection,
   // since the stream cannot find the next frame again (later transfers: ENOTCONN).
-  int WriteReport(const device::Report& report, std::chrono::milliseconds timeout) override;
-  int ReadReport(device::Report& report, std::chrono::milliseconds timeout) override;
+  int WriteReport(const Report& report, std::chrono::milliseconds timeout) override;
+  int ReadReport(Report& report, std::chrono::milliseconds timeout) override;
 
  private:
   const std::string socket_path_;
@@ -32,4 +32,4 @@ class SocketTransport final : public device::Transport {
   bool opened_ = false;  // an Open succeeded and no Close followed
 };
 
-}  // namespace torvane::emulator
+}  // namespace torvane::device

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace torvane::emulator {
+namespace torvane::device {
 
 // Owns one file descriptor and closes it.
 class UniqueFd {
@@ -31,4 +31,4 @@ class UniqueFd {
   int fd_ = -1;
 };
 
-}  // namespace torvane::emulator
+}  // namespace torvane::device

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSocketNotifier>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -8,6 +10,7 @@
 #include "device/DevicePresence.h"
 #include "device/HidIds.h"
 #include "device/PresenceHost.h"
+#include "platform/HotplugMonitor.h"
 
 struct udev;
 struct udev_monitor;
@@ -17,30 +20,30 @@ struct udev_device;
 namespace torvane::platform {
 
 // The adapters' hidraw device nodes on Linux: those present now, and their
-// arrival and removal as udev reports them. Runs on the UI thread, which
-// watches fd() (a QSocketNotifier) and calls DrainEvents when it is readable.
-class UdevMonitor {
+// arrival and removal as udev reports them. Runs on the UI thread, whose event
+// loop watches fd() and drains the events when it is readable.
+class UdevMonitor final : public HotplugMonitor {
  public:
-  enum class EventKind { kArrival, kRemoval };
   struct Event {
-    EventKind kind;
+    Change kind;
     device::DeviceEvent device;  // the device node with the adapter's ids
   };
 
   // Nothing when udev or its monitor cannot be set up.
   static std::unique_ptr<UdevMonitor> Create();
-  ~UdevMonitor();
+  ~UdevMonitor() override;
   UdevMonitor(const UdevMonitor&) = delete;
   UdevMonitor& operator=(const UdevMonitor&) = delete;
 
-  // The adapters present now (vendor 0x0E3A, product 0xB372 or 0xB370).
-  std::vector<device::DeviceEvent> EnumerateAdapters();
+  std::vector<device::DeviceEvent> EnumerateAdapters() override;
+  bool Watch(Handler handler) override;
+  // Installations count as pending while udev still has events queued.
+  device::InstallationState QueryInstallation() const override;
+
   // Readable while events wait; non-blocking.
   int fd() const;
   // Takes every waiting event and returns the adapters' arrivals and removals.
   std::vector<Event> DrainEvents();
-  // Installations count as pending while udev still has events queued.
-  device::InstallationState QueryInstallation() const;
 
  private:
   struct UdevUnref {
@@ -61,6 +64,8 @@ class UdevMonitor {
   std::unique_ptr<udev_monitor, MonitorUnref> monitor_;
   std::unique_ptr<udev_queue, QueueUnref> queue_;
   std::map<std::string, device::HidIds> adapters_;
+  std::unique_ptr<QSocketNotifier> notifier_;
+  Handler handler_;
 };
 
 }  // namespace torvane::platform

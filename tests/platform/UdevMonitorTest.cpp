@@ -1,4 +1,4 @@
-#include "platform/UdevMonitor.h"
+#include "platform/linux/UdevMonitor.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>

@@ -1,4 +1,4 @@
-#include "emulator/SocketTransport.h"
+#include "device/SocketTransport.h"
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <utility>
 
-namespace torvane::emulator {
+namespace torvane::device {
 
 namespace {
 
@@ -26,8 +26,8 @@ int WaitReady(int fd, short events, Clock::time_point deadline) {
   for (;;) {
     pollfd entry{fd, events, 0};
     const int ready = ::poll(&entry, 1, Remaining(deadline));
-    if (ready > 0) return device::kTransportOk;
-    if (ready == 0) return device::kTimeout;
+    if (ready > 0) return kTransportOk;
+    if (ready == 0) return kTimeout;
     if (errno != EINTR) return errno;
   }
 }
@@ -54,7 +54,7 @@ int SocketTransport::Open(const std::string& path) {
   if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) return errno;
   fd_ = std::move(fd);
   opened_ = true;
-  return device::kTransportOk;
+  return kTransportOk;
 }
 
 void SocketTransport::Close() {
@@ -62,13 +62,13 @@ void SocketTransport::Close() {
   opened_ = false;
 }
 
-int SocketTransport::WriteReport(const device::Report& report, std::chrono::milliseconds timeout) {
+int SocketTransport::WriteReport(const Report& report, std::chrono::milliseconds timeout) {
   if (!opened_) return EBADF;
   if (!fd_.valid()) return ENOTCONN;
   const Clock::time_point deadline = Clock::now() + timeout;
   std::size_t sent = 0;
   while (sent < report.size()) {
-    if (const int wait = WaitReady(fd_.get(), POLLOUT, deadline); wait != device::kTransportOk) {
+    if (const int wait = WaitReady(fd_.get(), POLLOUT, deadline); wait != kTransportOk) {
       if (sent > 0) fd_.reset();
       return wait;
     }
@@ -79,17 +79,17 @@ int SocketTransport::WriteReport(const device::Report& report, std::chrono::mill
     }
     sent += static_cast<std::size_t>(n);
   }
-  return device::kTransportOk;
+  return kTransportOk;
 }
 
-int SocketTransport::ReadReport(device::Report& report, std::chrono::milliseconds timeout) {
+int SocketTransport::ReadReport(Report& report, std::chrono::milliseconds timeout) {
   if (!opened_) return EBADF;
   if (!fd_.valid()) return ENOTCONN;
   const Clock::time_point deadline = Clock::now() + timeout;
-  device::Report frame{};
+  Report frame{};
   std::size_t received = 0;
   while (received < frame.size()) {
-    if (const int wait = WaitReady(fd_.get(), POLLIN, deadline); wait != device::kTransportOk) {
+    if (const int wait = WaitReady(fd_.get(), POLLIN, deadline); wait != kTransportOk) {
       if (received > 0) fd_.reset();
       return wait;
     }
@@ -106,9 +106,9 @@ int SocketTransport::ReadReport(device::Report& report, std::chrono::millisecond
     received += static_cast<std::size_t>(n);
   }
   report = frame;
-  if (report[0] != 0) return device::kWrongReportId;
-  if (received != frame.size()) return device::kWrongLength;
-  return device::kTransportOk;
+  if (report[0] != 0) return kWrongReportId;
+  if (received != frame.size()) return kWrongLength;
+  return kTransportOk;
 }
 
-}  // namespace torvane::emulator
+}  // namespace torvane::device

@@ -1,0 +1,40 @@
+#include "app/demo/VirtualAdapterDemo.h"
+
+#include <string_view>
+
+#include "app/demo/VirtualAdapterSource.h"
+#include "emulator/Scenarios.h"
+#include "emulator/VirtualAdapter.h"
+
+namespace torvane::app::demo {
+
+namespace {
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+std::vector<AdapterDemo::Scenario> VirtualAdapterDemo::Scenarios() const {
+  std::vector<Scenario> scenarios;
+  for (const emulator::Scenario& scenario : emulator::Scenarios()) {
+    scenarios.push_back({FromView(scenario.name), FromView(scenario.description)});
+  }
+  return scenarios;
+}
+
+QString VirtualAdapterDemo::DefaultScenario() const {
+  return FromView(emulator::kDefaultScenario);
+}
+
+std::unique_ptr<AdapterSource> VirtualAdapterDemo::CreateSource(const QString& scenario, QString* error) {
+  auto adapter = std::make_unique<emulator::VirtualAdapter>();
+  if (!emulator::LoadScenario(*adapter, scenario.toStdString())) {
+    if (error != nullptr) *error = QStringLiteral("The virtual adapter has no scenario \"%1\".").arg(scenario);
+    return nullptr;
+  }
+  return std::make_unique<VirtualAdapterSource>(std::move(adapter));
+}
+
+}  // namespace torvane::app::demo
