@@ -12,6 +12,7 @@
 #include "app/SocketAdapterSource.h"
 #include "app/StartupProbe.h"
 #include "app/UsbAdapterSource.h"
+#include "platform/NarrowText.h"
 #include "platform/ProcessFigures.h"
 #include "skin/EmbeddedSkin.h"
 #include "toolkit/SkinArchive.h"
@@ -30,6 +31,8 @@ void Print(std::FILE* stream, const QString& text) {
 }  // namespace
 
 int RunManager(int argc, char* argv[], AdapterDemo* demo) {
+  // Before any name is stored or shown and before the worker starts: names are cut by its characters.
+  platform::InstallNarrowTextCodec();
   QApplication app(argc, argv);
   app.setApplicationName(QString::fromUtf8(kWindowText));
 

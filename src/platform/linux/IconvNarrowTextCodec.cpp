@@ -98,8 +98,4 @@ std::string IconvNarrowTextCodec::Encode(QStringView text) const {
   return Convert(encoder_.get(), input, "?", sizeof(char32_t));
 }
 
-std::unique_ptr<NarrowTextCodec> CreateNarrowTextCodec(unsigned code_page) {
-  return IconvNarrowTextCodec::Create(code_page);
-}
-
 }  // namespace torvane::platform

@@ -12,10 +12,13 @@
 
 #include "platform/HotplugMonitor.h"
 #include "platform/KeyTranslator.h"
+#include "platform/NarrowText.h"
 #include "platform/OpenLink.h"
 #include "platform/ProcessFigures.h"
 #include "platform/SingleInstance.h"
 #include "platform/linux/EvdevKeyTranslator.h"
+#include "platform/linux/IconvNarrowTextCodec.h"
+#include "platform/linux/LocaleCodePage.h"
 #include "platform/linux/LockFileInstance.h"
 #include "platform/linux/PrivateFolder.h"
 #include "platform/linux/ProcSelfFigures.h"
@@ -36,6 +39,14 @@ std::unique_ptr<SingleInstance> SingleInstance::TryAcquire(std::string_view name
 const KeyTranslator& KeyTranslator::Native() {
   static const EvdevKeyTranslator translator;
   return translator;
+}
+
+std::unique_ptr<NarrowTextCodec> CreateNarrowTextCodec(unsigned code_page) {
+  return IconvNarrowTextCodec::Create(code_page);
+}
+
+unsigned UserAnsiCodePage() {
+  return AnsiCodePageForLocale(UserCtypeLocale());
 }
 
 ProcessFigures ProcessFigures::Measure() {

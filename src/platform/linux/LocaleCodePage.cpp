@@ -64,8 +64,4 @@ std::string UserCtypeLocale() {
   return "C";
 }
 
-unsigned UserAnsiCodePage() {
-  return AnsiCodePageForLocale(UserCtypeLocale());
-}
-
 }  // namespace torvane::platform
