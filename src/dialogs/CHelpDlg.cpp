@@ -27,6 +27,15 @@ QString SerialText(const model::InfoBlock& info) {
 
 }  // namespace
 
+int CHelpDlg::Run(QWidget* owner, const model::FlashImage& image) {
+  CHelpDlg dialog(image);
+  if (!dialog.Create(owner, QStringLiteral("Help"))) {
+    qWarning("help not shown: %s", qUtf8Printable(dialog.GetBuildError()));
+    return kSystemCloseCode;
+  }
+  return dialog.ShowModal();
+}
+
 CHelpDlg::CHelpDlg(const model::FlashImage& image) : texts_(LabelTexts(image)) {}
 
 QString CHelpDlg::GetWindowClassName() const {

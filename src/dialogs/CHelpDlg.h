@@ -22,7 +22,11 @@ class CHelpDlg : public toolkit::WindowImplBase {
       u"lblManagerVer", u"lblGameEngineVer", u"lblMacroVer",          u"lblHardwareVer",
       u"lblFirmwareVer", u"lblBootVer",      u"lblProductSerialNumberVer"};
 
-  // The image is read while the window is built; the dialog keeps only the texts made from it.
+  // Builds the dialog over `owner` from `image` and runs it modally; the dialog's result (0 when it could not be
+  // built).
+  static int Run(QWidget* owner, const model::FlashImage& image);
+
+  // The image is read here; the dialog keeps only the texts made from it.
   explicit CHelpDlg(const model::FlashImage& image);
 
   QString GetWindowClassName() const override;

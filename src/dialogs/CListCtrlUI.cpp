@@ -67,7 +67,8 @@ void CListCtrlUI::ActivateItem(int index) {
 
 void CListCtrlUI::EnsureVisible(int index) {
   toolkit::CControlUI* item = GetItemAt(index);
-  if (!item || !IsVScrollBarEnabled()) return;
+  // Before the list has a size there is no view to bring the card into.
+  if (!item || !IsVScrollBarEnabled() || rect().isEmpty()) return;
   LayoutIfPending();
   const QRect view = rect().marginsRemoved(GetInset());
   const QRect card = item->geometry();
@@ -139,7 +140,7 @@ int CListCtrlUI::RowStep() const {
   return ColumnsFor(rect().marginsRemoved(GetInset()).width());
 }
 
-bool CListCtrlUI::TypeAhead(const QString& text) {
+void CListCtrlUI::TypeAhead(const QString& text) {
   if (!typed_at_.isValid() || typed_at_.elapsed() > kTypeAheadMs) typed_.clear();
   typed_at_.start();
   // Pressing the same letter again steps through the names that start with it.
@@ -152,10 +153,9 @@ bool CListCtrlUI::TypeAhead(const QString& text) {
     const toolkit::CControlUI* item = GetItemAt(index);
     if (item && item->accessibleName().startsWith(typed_, Qt::CaseInsensitive)) {
       if (index != GetCurSel()) SelectItem(index, true);
-      return true;
+      return;
     }
   }
-  return false;
 }
 
 int CListCtrlUI::FocusedIndex() const {

@@ -65,7 +65,8 @@ class CListCtrlUI : public toolkit::CListOwnerUI<toolkit::CTileLayoutUI> {
   toolkit::CControlUI* BuildItem(std::optional<toolkit::CDialogBuilder>& builder, const QString& file);
   bool AppendItem(toolkit::CControlUI* item, const QString& user_data, const QString& name,
                   const QString& description);
-  bool TypeAhead(const QString& text);
+  // Selects the next card whose name starts with the letters typed lately.
+  void TypeAhead(const QString& text);
   // The card that has the keyboard focus, or -1.
   int FocusedIndex() const;
 

@@ -51,10 +51,8 @@ TEST_F(HelpDlgTest, TheLabelsShowTheVersionsAndTheSerialNumber) {
 
 TEST_F(HelpDlgTest, CopyPutsTheLinesAsPlainTextOnTheClipboardAndCloses) {
   QGuiApplication::clipboard()->clear();
-  CHelpDlg dialog(*image);
-  ASSERT_TRUE(dialog.Create(nullptr, "Help"));
   testing::WhenModal([](WindowImplBase& help) { testing::ClickShown(help, "btnCopyToClipboard"); });
-  EXPECT_EQ(dialog.ShowModal(), kIdOk);
+  EXPECT_EQ(CHelpDlg::Run(nullptr, *image), kIdOk);
 
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);
