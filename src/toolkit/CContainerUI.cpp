@@ -137,6 +137,10 @@ void CContainerUI::ArrangeNow() {
   }
 }
 
+void CContainerUI::LayoutIfPending() {
+  if (layout_pending_) DoLayout();
+}
+
 void CContainerUI::SetAttribute(const QString& name, const QString& value) {
   if (NameIs(name, u"inset")) {
     if (const auto m = ParseMargins(value)) SetInset(*m);

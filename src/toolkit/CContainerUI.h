@@ -51,6 +51,8 @@ class CContainerUI : public CControlUI {
   void NeedUpdate() override;
   // Lays this container and every container inside it out now instead of at the next event loop turn.
   void ArrangeNow();
+  // Lays this container out now when a layout is pending, so that its children's geometry is current.
+  void LayoutIfPending();
 
   void SetAttribute(const QString& name, const QString& value) override;
 

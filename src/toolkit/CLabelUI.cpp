@@ -73,6 +73,23 @@ QRect CLabelUI::TextRect() const {
   return rect().marginsRemoved(text_padding_);
 }
 
+QString CLabelUI::DrawableText(const QString& text, const QFont& font) {
+  QString shown;
+  shown.reserve(text.size());
+  const QFontMetrics metrics(font);
+  for (const QChar c : text) {
+    if (c.decompositionTag() != QChar::Wide || metrics.inFontUcs4(c.unicode())) {
+      shown += c;
+      continue;
+    }
+    // A wide form the font lacks would be drawn as a box: draw its normal form, and give wide punctuation the
+    // room it takes.
+    shown += c.decomposition();
+    if (c.isPunct()) shown += u' ';
+  }
+  return shown;
+}
+
 void CLabelUI::PaintText(QPainter& painter) {
   // Texts may carry "\r\n" line ends; drawn, they are plain line breaks.
   QString text = GetText();
@@ -82,6 +99,7 @@ void CLabelUI::PaintText(QPainter& painter) {
   if (r.width() <= 0 || r.height() <= 0) return;
   painter.save();
   painter.setFont(ResolvedFont());
+  text = DrawableText(text, painter.font());
   painter.setPen(StateTextColor());
   if (multi_line_ || text.contains(u'\n')) {
     painter.drawText(r, align_.toInt() | Qt::TextWordWrap, text);

@@ -27,6 +27,10 @@ class CLabelUI : public CControlUI {
   // keeping the axis a value does not mention from `base`.
   static Qt::Alignment ParseAlign(QStringView value, Qt::Alignment base);
 
+  // The text as it is drawn in `font`: wide (fullwidth) forms the font has no glyph for become their normal
+  // forms, wide punctuation followed by a blank. The control's text itself is left as it is.
+  static QString DrawableText(const QString& text, const QFont& font);
+
  protected:
   void PaintText(QPainter& painter) override;
   // The colour the text is drawn in for the control's present state.

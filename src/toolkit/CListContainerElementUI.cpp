@@ -5,6 +5,7 @@
 #include "toolkit/TListInfoUI.h"
 #include "toolkit/Theme.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,8 +24,15 @@ QString CListContainerElementUI::GetClass() const {
 
 bool CListContainerElementUI::Select(bool select) {
   if (select && !IsEnabled()) return false;
+  const bool changed = selected_ != select;
   selected_ = select;
   update();
+  if (changed && QAccessible::isActive()) {
+    QAccessible::State state;
+    state.selected = true;
+    QAccessibleStateChangeEvent event(this, state);
+    QAccessible::updateAccessibility(&event);
+  }
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "toolkit/WindowImplBase.h"
 
 #include "toolkit/CDialogBuilder.h"
+#include "toolkit/ControlAccessible.h"
 #include "toolkit/KeyDispatcher.h"
 #include "toolkit/Theme.h"
 
@@ -36,6 +37,7 @@ WindowImplBase::WindowImplBase() : manager_(this), notifier_(this) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   setFocusPolicy(Qt::ClickFocus);
   KeyDispatcher::EnsureInstalled();
+  ControlAccessible::EnsureInstalled();
 }
 
 WindowImplBase::~WindowImplBase() {

@@ -1,9 +1,14 @@
 // Renders each dialog as the player sees it, into PNGs under the build folder, for people to look at.
 #include "device/DeviceMessages.h"
+#include "dialogs/CHelpDlg.h"
+#include "dialogs/CListCtrlUI.h"
+#include "dialogs/CPlaySelectDlg.h"
 #include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
+#include "model/FlashImage.h"
+#include "model/tables/TableFixtures.h"
 #include "toolkit/support/TestSkin.h"
 
 #include <QImage>
@@ -75,6 +80,38 @@ TEST_F(RenderTest, Progress) {
     });
   });
   EXPECT_EQ(dialog.ShowModal(), kIdYes);
+}
+
+TEST_F(RenderTest, GameSelection) {
+  auto image = model::fixtures::MakeDefaultImage();
+  CPlaySelectDlg dialog(*image);
+  ASSERT_TRUE(dialog.Create(nullptr, "New Game"));
+  WhenModal([&dialog](WindowImplBase&) {
+    CListCtrlUI* list = dialog.GetList();
+    list->SelectItem(3, true);
+    Save(dialog, "play_select.png");
+    list->SelectItem(list->GetCount() - 1, true);  // scrolled to the end
+    Save(dialog, "play_select_end.png");
+    dialog.Close(kIdCancel);
+  });
+  dialog.ShowModal();
+}
+
+TEST_F(RenderTest, Help) {
+  auto image = model::MakeFlashImage();
+  image->config.version = {2, 0, 0};
+  image->macro.version = {1, 10, 0};
+  image->info.hardware_version = {1, 2, 0};
+  image->boot.firmware_version = {4, 5, 118};
+  image->info.boot_loader_version = {1, 0, 3};
+  image->info.serial = {0x00, 0x1A, 0xFF, 0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF, 0x10};
+  CHelpDlg dialog(*image);
+  ASSERT_TRUE(dialog.Create(nullptr, "Help"));
+  WhenModal([&dialog](WindowImplBase&) {
+    Save(dialog, "help.png");
+    dialog.Close(kIdOk);
+  });
+  dialog.ShowModal();
 }
 
 }  // namespace

@@ -4,12 +4,14 @@
 #include "toolkit/CListContainerElementUI.h"
 #include "toolkit/CListUI.h"
 #include "toolkit/COptionUI.h"
+#include "toolkit/Theme.h"
 #include "toolkit/support/TestSkin.h"
 #include "toolkit/support/TestWindow.h"
 #include "toolkit/widgets/TestLayouts.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QTest>
 
@@ -137,6 +139,17 @@ TEST_F(ControlsTest, ACombosItemSelectComesFromThePlayersChoiceOnly) {
   combo->RemoveAll();
   EXPECT_TRUE(combo->AddItem("  200°"));
   EXPECT_EQ(combo->GetCurSel(), -1);  // filling a combo selects nothing by itself
+}
+
+TEST(LabelTextTest, WideFormsWithoutAGlyphAreDrawnInTheirNormalForm) {
+  const QFont font = theme::Font(theme::kFontBody);
+  const QString text = QStringLiteral("Ver\uFF1A4.5 \uFF21");  // fullwidth colon and fullwidth A
+  QString expected = QStringLiteral("Ver");
+  expected += QFontMetrics(font).inFontUcs4(0xFF1A) ? QStringLiteral("\uFF1A") : QStringLiteral(": ");
+  expected += QStringLiteral("4.5 ");
+  expected += QFontMetrics(font).inFontUcs4(0xFF21) ? QStringLiteral("\uFF21") : QStringLiteral("A");
+  EXPECT_EQ(CLabelUI::DrawableText(text, font), expected);
+  EXPECT_EQ(CLabelUI::DrawableText(QStringLiteral("Plain: text"), font), "Plain: text");
 }
 
 class ListFixture : public ::testing::Test {
