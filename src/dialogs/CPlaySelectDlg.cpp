@@ -8,6 +8,7 @@
 #include "model/tables/ConfigTable.h"
 #include "model/tables/NameText.h"
 #include "model/tables/TableMessages.h"
+#include "platform/NarrowText.h"
 #include "toolkit/AttributeValues.h"
 #include "toolkit/CEditUI.h"
 
@@ -111,10 +112,10 @@ void CPlaySelectDlg::CreateConfig(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= games.size()) return;
   model::ConfigBlock& block = image_.config;
 
-  // The record's name field holds 39 bytes: a name whose narrow text is longer loses whole characters at the
-  // end, and the checks below see the name as it will be stored.
+  // Names are stored in the player's code page. The record's name field holds 39 bytes: a name whose narrow
+  // text is longer loses whole characters at the end, and the checks below see the name as it will be stored.
   const QString typed = name_ ? name_->GetText() : QString();
-  const std::string narrow = typed.toStdString();
+  const std::string narrow = platform::EncodeNarrow(typed);
   const std::string name(model::CutName(narrow, kNameChars, model::kConfigNameSize - 1));
   if (name.empty()) return Warn(QStringLiteral("Invalid Name "), model::kMsgBlankGameName);
   if (model::FindConfigIndex(block, name, host_) >= 0) {

@@ -158,11 +158,15 @@ TEST_F(PlaySelectDlgTest, RefusedNamesShowTheirMessageAndKeepTheDialogOpenAndThe
 TEST_F(PlaySelectDlgTest, LongNamesAreCutAndNamesOfOtherConsolesAreFree) {
   Append(*image, MakeRecord("Apex", model::kHostXboxOne));
   EXPECT_EQ(Run([](CPlaySelectDlg& dialog) { ChooseAndName(dialog, 0, "Apex"); }), kIdOk);
-  // Two-byte characters: 39 of them would not fit the 39-byte field, so whole characters go.
+  // Names are stored in the code page (Windows-1252 here): one byte a character, cut to 39 characters; a
+  // character the code page lacks becomes '?'.
   EXPECT_EQ(Run([](CPlaySelectDlg& dialog) { ChooseAndName(dialog, 0, QString(45, QChar(0xE9))); }), kIdOk);
-  ASSERT_EQ(image->config.count, 3);
+  EXPECT_EQ(Run([](CPlaySelectDlg& dialog) { ChooseAndName(dialog, 0, QStringLiteral("Caf\u00e9 \u4e2d")); }),
+            kIdOk);
+  ASSERT_EQ(image->config.count, 4);
   EXPECT_EQ(NameOf(image->config, 1), "Apex");
-  EXPECT_EQ(Utf8(NameOf(image->config, 2)), QString(19, QChar(0xE9)));
+  EXPECT_EQ(NameOf(image->config, 2), std::string(39, '\xE9'));
+  EXPECT_EQ(NameOf(image->config, 3), "Caf\xE9 ?");
   EXPECT_TRUE(MessageBoxAnswers::Shown().isEmpty());
 }
 
