@@ -106,7 +106,8 @@ void CMainWnd::SelectPage(int page) {
   if (tab_) tab_->SelectItem(page);
 }
 
-bool CMainWnd::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t /*lparam*/) {
+bool CMainWnd::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t /*lparam*/,
+                                   const std::any& /*payload*/) {
   switch (static_cast<int>(message)) {
     case device::MSG_DEVICE_REMOVED:
       OnDeviceRemoved();

@@ -40,7 +40,8 @@ class CMainWnd final : public toolkit::WindowImplBase {
   QString GetWindowClassName() const override;
   QString GetSkinFile() const override;
   void InitWindow() override;
-  bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) override;
+  bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                           const std::any& payload) override;
   void Notify(toolkit::TNotifyUI& msg) override;
   bool MessageFilter(QKeyEvent* event) override;
   toolkit::CControlUI* CreateControl(const QString& element_name) override;
