@@ -121,10 +121,14 @@ void DeviceWorker::ReadConfig(const Request& request) {
     if (protocol_.ReadFlash(block.bytes, block.address) != 0) return Fail(request, protocol_.last_error());
   }
   // An upgrade writes 0xAA right after the firmware; the byte found there
-  // replaces the boot block's end marker, so an interrupted upgrade shows as lost firmware.
-  if (model::IsValid(image_.boot) &&
-      protocol_.ReadFlash(std::span(&image_.boot.end, 1), FirmwareEndAddress(image_.boot)) != 0) {
-    return Fail(request, protocol_.last_error());
+  // replaces the boot block's end marker, so an interrupted upgrade shows as
+  // lost firmware. A length that points outside the firmware area is not
+  // followed: the checks count that firmware as lost all the same.
+  if (model::IsValid(image_.boot)) {
+    if (const auto end = FirmwareEndAddress(image_.boot);
+        end && protocol_.ReadFlash(std::span(&image_.boot.end, 1), *end) != 0) {
+      return Fail(request, protocol_.last_error());
+    }
   }
   transport_->Close();
   Deliver(owner_, MSG_READ_DONE, request.wparam);

@@ -12,6 +12,7 @@
 #include "device/FlashPlans.h"
 #include "device/ProtocolCodes.h"
 #include "emulator/VirtualTransport.h"
+#include "model/LittleEndian.h"
 #include "model/RegionBytes.h"
 
 namespace torvane::device {
@@ -346,6 +347,27 @@ TEST_F(DeviceWorkerTest, DestroyingTheWorkerEndsARunningPoll) {
   }
   worker.reset();
   EXPECT_FALSE(transport->open) << "the adapter is closed on the way out";
+}
+
+TEST_F(DeviceWorkerTest, FirmwareLengthOutsideTheFlashIsNotFollowedAndCountsAsLost) {
+  struct Case {
+    std::uint32_t address;
+    std::uint32_t length;
+  } const cases[] = {
+      {model::kFirmwareAddress, 0x00100000},         // far past the end of the flash
+      {model::kFirmwareAddress, kFirmwareAreaSize},  // the end byte one past the last sector
+      {0xFFFF0000, 0x08030000},                      // a 32-bit sum would wrap into the area
+  };
+  for (const Case& c : cases) {
+    std::uint8_t fields[8];
+    model::WriteU32(&fields[0], c.address);
+    model::WriteU32(&fields[4], c.length);
+    adapter.LoadFlash(model::kBootBlockAddress + 4, fields);
+    const std::size_t reads_before = adapter.RequestCount(kCmdReadFlash);
+    ASSERT_TRUE(ReadAdapter()) << c.address << "+" << c.length;
+    EXPECT_EQ(adapter.RequestCount(kCmdReadFlash) - reads_before, 2211u) << "no read after the firmware";
+    EXPECT_EQ(AdapterCheck(*image, kModeNormal).Next().text, "Firmware lost! Please restore firmware.");
+  }
 }
 
 }  // namespace
