@@ -19,6 +19,7 @@ void DevicePresence::OnArrival(const DeviceEvent& event) {
   if (state_ != PresenceState::kAbsent || event.path.empty() || !IsAdapter(event)) return;
   path_ = event.path;
   context_.set_device_path(path_);
+  ++adapter_tag_;
   failed_queries_ = 0;
   state_ = PresenceState::kSettling;
   host_.StartSettleTimer();

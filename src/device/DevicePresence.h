@@ -50,6 +50,9 @@ class DevicePresence {
 
   PresenceState state() const { return state_; }
   const std::string& device_path() const { return path_; }
+  // Tells the plug-ins apart: a new value for each adapter taken, so a result
+  // read from an earlier one can be recognised after it went away.
+  std::uint64_t adapter_tag() const { return adapter_tag_; }
 
  private:
   void RequestRead();
@@ -58,6 +61,7 @@ class DevicePresence {
   PresenceHost& host_;
   PresenceState state_ = PresenceState::kAbsent;
   std::string path_;  // the UI thread's copy of the context's device path
+  std::uint64_t adapter_tag_ = 0;
   int failed_queries_ = 0;
 };
 

@@ -79,6 +79,17 @@ TEST_F(DevicePresenceTest, FailedInstallationQueriesDelayTheReadButDoNotCancelIt
   EXPECT_EQ(host.calls, (std::vector<std::string>{"start", "stop", "read"}));
 }
 
+TEST_F(DevicePresenceTest, EachAdapterTakenGetsANewTag) {
+  presence.OnArrival(kB372);
+  const std::uint64_t first = presence.adapter_tag();
+  presence.OnArrival(kB370);  // ignored while the first is remembered
+  EXPECT_EQ(presence.adapter_tag(), first);
+  presence.OnRemoval(kB372);
+  EXPECT_EQ(presence.adapter_tag(), first) << "the tag of the last adapter stays until another is taken";
+  presence.OnArrival(kB372);
+  EXPECT_NE(presence.adapter_tag(), first);
+}
+
 TEST_F(DevicePresenceTest, OtherProductsAndSecondAdaptersAreIgnored) {
   presence.OnArrival(kOtherProduct);
   presence.OnArrival({"/dev/hidraw0", 0x0E3A, 0xB371});

@@ -49,6 +49,8 @@ class MainWindowFixture : public ::testing::Test {
   std::unique_ptr<app::VirtualAdapterSource> source;
   std::unique_ptr<app::CMainWnd> window;
   std::vector<QUrl> opened_links;
+  // How the window starts its device worker; empty for the real start.
+  std::function<int(device::DeviceWorker&)> start_worker;
 };
 
 }  // namespace torvane::testing
