@@ -67,7 +67,7 @@ BENCHMARK(BM_PairVirtualAdapter);
 
 class Done final : public ResultTarget {
  public:
-  void Deliver(int message, std::uint32_t) override {
+  void Deliver(int message, std::uint32_t, std::shared_ptr<ReadResult>) override {
     std::lock_guard lock(mutex_);
     last_ = message;
     arrived_.notify_all();
@@ -101,11 +101,8 @@ void FullRead(benchmark::State& state, MakeTransport make_transport) {
 
   DeviceContext context;
   context.set_device_path(emulator::kVirtualAdapterPath);
-  auto image = model::MakeFlashImage();
-  RunStatus run_status;
-  WritePlan plan;
   auto done = std::make_shared<Done>();
-  DeviceWorker worker(make_transport(adapter), context, *image, run_status, plan, done);
+  DeviceWorker worker(make_transport(adapter), context, done);
   worker.Start();
   for (auto _ : state) {
     worker.Post(REQ_READ_CONFIG, 0, done);

@@ -10,6 +10,7 @@
 #include "app/MainPage.h"
 #include "app/MainWindowTexts.h"
 #include "device/AdapterTexts.h"
+#include "device/CompatibilityRules.h"
 #include "device/DeviceMessages.h"
 #include "dialogs/CMyProgressUI.h"
 #include "dialogs/MessageBoxCodes.h"
@@ -34,7 +35,7 @@ CMainWnd::CMainWnd(MainWndEnvironment environment)
           .on_tick = [this] { presence_.OnSettleTimer(); },
           .post_read_request =
               [this] {
-                if (worker_) worker_->Post(device::REQ_READ_CONFIG, 0, owner_target_);
+                if (worker_) worker_->PostRead(0, presence_.adapter_tag(), owner_target_);
               },
           .post_device_removed = [this] { toolkit::PostMessage(Ref(), device::MSG_DEVICE_REMOVED); },
           .query_installation =
@@ -47,7 +48,7 @@ CMainWnd::CMainWnd(MainWndEnvironment environment)
 }
 
 CMainWnd::~CMainWnd() {
-  // The worker finishes the request in hand and stops before the buffers it writes go away.
+  // The worker finishes the request in hand and stops before the context it uses goes away.
   worker_.reset();
 }
 
@@ -82,11 +83,13 @@ void CMainWnd::InitWindow() {
         [self = QPointer<CMainWnd>(this)](AdapterSource::Change change, const device::DeviceEvent& event) {
           if (self) self->OnAdapterChange(change, event);
         });
-    // The worker's start result is not looked at: without it no read ever answers and page 2 stays.
     worker_ =
-        std::make_unique<device::DeviceWorker>(env_.source->CreateTransport(), env_.state->context, *env_.state->image,
-                                               env_.state->run_status, env_.state->plan, owner_target_);
-    worker_->Start();
+        std::make_unique<device::DeviceWorker>(env_.source->CreateTransport(), env_.state->context, owner_target_);
+    if (const int error = env_.start_worker(*worker_); error != 0) {
+      // Without the worker no read ever answers: say so rather than wait on page 2 in silence.
+      dialogs::ShowMessageBox(QString::fromUtf8(device::kUsbErrorTitle.data(), device::kUsbErrorTitle.size()), this,
+                              QString::fromStdString(device::WorkerStartFailedText(error)), dialogs::kMbOk);
+    }
     presence_.Discover(env_.source->PresentAdapters());
   }
   SelectPage(kPageDeviceRemove);
@@ -108,19 +111,19 @@ void CMainWnd::SelectPage(int page) {
   if (tab_) tab_->SelectItem(page);
 }
 
-bool CMainWnd::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t /*lparam*/) {
+bool CMainWnd::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t /*lparam*/,
+                                   const std::any& payload) {
   switch (static_cast<int>(message)) {
     case device::MSG_DEVICE_REMOVED:
       OnDeviceRemoved();
       return true;
     case device::MSG_READ_DONE:
-      // A read that finished just before its adapter went away must not bring the adapter page back.
-      if (presence_.state() == device::PresenceState::kPresent) SelectPage(kPageDeviceArrival);
+      OnReadDone(dialogs::ReadResultOf(payload).get());
       return true;
     case device::MSG_INCOMPATIBLE:
-      if (presence_.state() != device::PresenceState::kPresent) return true;
-      if (wparam == 1) SelectPage(kPageIncompatibleUpgrade);
-      if (wparam == 2) SelectPage(kPageIncompatible);
+      if (!IsCurrentRead(dialogs::ReadResultOf(payload).get())) return true;
+      if (wparam == device::kIncompatibleUpgradable) SelectPage(kPageIncompatibleUpgrade);
+      if (wparam == device::kIncompatibleNeedsOldManager) SelectPage(kPageIncompatible);
       return true;
     case device::MSG_DEVICE_FAILED:
       OnDeviceFailed();
@@ -128,6 +131,20 @@ bool CMainWnd::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std:
     default:
       return false;
   }
+}
+
+bool CMainWnd::IsCurrentRead(const device::ReadResult* read) const {
+  // A read that finished after its adapter went away, or one of an earlier plug-in, belongs to no adapter shown.
+  return read != nullptr && presence_.state() == device::PresenceState::kPresent &&
+         read->adapter == presence_.adapter_tag();
+}
+
+void CMainWnd::OnReadDone(const device::ReadResult* read) {
+  if (!IsCurrentRead(read) || !read->image) return;
+  // Copied in rather than swapped, so the shown image keeps its address for whatever refers to it.
+  *env_.state->image = *read->image;
+  env_.state->run_status = read->run_status;
+  SelectPage(kPageDeviceArrival);
 }
 
 void CMainWnd::OnDeviceRemoved() {

@@ -28,6 +28,8 @@ struct MainWndEnvironment {
   std::string instance_name;        // the single-instance lock
   // Opens a web address in the player's browser; false when none could be opened. The system's own when empty.
   std::function<bool(const QUrl&)> open_link;
+  // Starts the device worker's thread: 0 or the system error code.
+  std::function<int(device::DeviceWorker&)> start_worker = [](device::DeviceWorker& worker) { return worker.Start(); };
 };
 
 // The program's one window. Its tab layout "tabLayoutWnd" holds every page; the window moves between them as the
@@ -40,7 +42,8 @@ class CMainWnd final : public toolkit::WindowImplBase {
   QString GetWindowClassName() const override;
   QString GetSkinFile() const override;
   void InitWindow() override;
-  bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) override;
+  bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                           const std::any& payload) override;
   void Notify(toolkit::TNotifyUI& msg) override;
   bool MessageFilter(QKeyEvent* event) override;
   toolkit::CControlUI* CreateControl(const QString& element_name) override;
@@ -72,6 +75,9 @@ class CMainWnd final : public toolkit::WindowImplBase {
  private:
   void OnDeviceRemoved();
   void OnDeviceFailed();
+  // Whether `read` was read from the adapter that is present now.
+  bool IsCurrentRead(const device::ReadResult* read) const;
+  void OnReadDone(const device::ReadResult* read);
   void OnAdapterChange(AdapterSource::Change change, const device::DeviceEvent& event);
   void ResetSaveButton();
   void LeaveMacroManager();

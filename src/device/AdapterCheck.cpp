@@ -17,7 +17,7 @@ CheckStep AdapterCheck::Next() {
       return {CheckAction::kStop, std::string(kHardwareDamagedText)};
     }
     if (!ConfigurationIntact(image_)) {
-      if (model::IsValid(image_.boot)) {
+      if (FirmwarePresent(image_.boot)) {
         return {CheckAction::kConfirmRestoreConfiguration, std::string(kConfigurationLostText)};
       }
       return {CheckAction::kRestoreFirmwareAndConfiguration, {}};
@@ -26,7 +26,7 @@ CheckStep AdapterCheck::Next() {
   }
   if (stage_ == Stage::kFirmware) {
     if (!FirmwareCurrent(image_.boot)) {
-      const bool valid = model::IsValid(image_.boot);
+      const bool valid = FirmwarePresent(image_.boot);
       if (mode_ == kModePeripheral) {
         // The adapter cannot take firmware in this mode: only tell the player how to get out of it.
         stage_ = Stage::kStopped;

@@ -20,4 +20,11 @@ std::string UsbErrorText(std::string_view last_error) {
   return text;
 }
 
+std::string WorkerStartFailedText(int error) {
+  return FormatText(
+      "Torvane Manager could not start its USB connection (error %d).\n\nNo Torvane can be read until the program "
+      "is started again.",
+      error);
+}
+
 }  // namespace torvane::device

@@ -41,5 +41,7 @@ std::string WorkingModeText(std::uint8_t mode);
 std::string UpgradeQuestionText(const model::Version& from);
 // The "USB Error" box text: the connection hint followed by the worker's last error text.
 std::string UsbErrorText(std::string_view last_error);
+// The "USB Error" box text when the device worker could not start, with the system error code.
+std::string WorkerStartFailedText(int error);
 
 }  // namespace torvane::device

@@ -20,8 +20,15 @@ std::uint32_t OldGenerationKind(const model::InfoBlock& info) {
              : kIncompatibleNeedsOldManager;
 }
 
-std::uint32_t FirmwareEndAddress(const model::BootBlock& boot) {
-  return static_cast<std::uint32_t>(boot.firmware_address + boot.firmware_length);
+std::optional<std::uint32_t> FirmwareEndAddress(const model::BootBlock& boot) {
+  // Summed wide, so a length that would wrap the 32-bit address lands outside as well.
+  const std::uint64_t end = std::uint64_t{boot.firmware_address} + std::uint64_t{boot.firmware_length};
+  if (end < model::kFirmwareAddress || end >= kFirmwareAreaEnd) return std::nullopt;
+  return static_cast<std::uint32_t>(end);
+}
+
+bool FirmwarePresent(const model::BootBlock& boot) {
+  return model::IsValid(boot) && FirmwareEndAddress(boot).has_value();
 }
 
 bool ConfigurationIntact(const model::FlashImage& image) {
@@ -29,7 +36,7 @@ bool ConfigurationIntact(const model::FlashImage& image) {
 }
 
 bool FirmwareCurrent(const model::BootBlock& boot) {
-  return model::IsValid(boot) &&
+  return FirmwarePresent(boot) &&
          model::CompareVersion(model::kManagerVersion, boot.firmware_version) == model::kVersionEqual;
 }
 

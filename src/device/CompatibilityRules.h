@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "model/FlashImage.h"
 
@@ -20,12 +21,23 @@ inline constexpr std::uint32_t kIncompatibleUpgradable = 1;
 inline constexpr std::uint32_t kIncompatibleNeedsOldManager = 2;
 std::uint32_t OldGenerationKind(const model::InfoBlock& info);
 
-// Where the byte after the firmware sits; the sum wraps like the adapter's 32-bit address.
-std::uint32_t FirmwareEndAddress(const model::BootBlock& boot);
+// The firmware area: sectors 5 and 6, two sectors of 128 KiB from the
+// firmware address. The adapter's flash ends with it.
+inline constexpr std::uint32_t kFirmwareAreaSize = 2 * 128 * 1024;
+inline constexpr std::uint32_t kFirmwareAreaEnd = model::kFirmwareAddress + kFirmwareAreaSize;
+
+// Where the byte after the firmware sits, as the boot block's address and
+// length put it; nothing when that lies outside the firmware area, where no
+// firmware can end (and no read may go).
+std::optional<std::uint32_t> FirmwareEndAddress(const model::BootBlock& boot);
+// The boot block carries both markers (the end one as the read found it
+// after the firmware) and its firmware ends inside the firmware area;
+// anything else counts as lost firmware.
+bool FirmwarePresent(const model::BootBlock& boot);
 
 // Macro, configuration and response blocks all carry both markers.
 bool ConfigurationIntact(const model::FlashImage& image);
-// The boot block is valid and names the firmware this manager carries.
+// The firmware is present and is the one this manager carries.
 bool FirmwareCurrent(const model::BootBlock& boot);
 
 }  // namespace torvane::device

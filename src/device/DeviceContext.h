@@ -10,7 +10,8 @@ namespace torvane::device {
 // when it opens the adapter) and the last error text (written by the worker
 // before it reports a failure, read by the UI on that result). Both are short
 // strings that the two threads may touch at any moment, so they sit under a
-// small lock; the large buffers follow the message hand-over instead.
+// small lock. The large buffers are never shared: a read hands its result over
+// whole, and a write carries its own copy of the plan.
 class DeviceContext {
  public:
   std::string device_path() const;

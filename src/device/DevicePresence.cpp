@@ -19,6 +19,8 @@ void DevicePresence::OnArrival(const DeviceEvent& event) {
   if (state_ != PresenceState::kAbsent || event.path.empty() || !IsAdapter(event)) return;
   path_ = event.path;
   context_.set_device_path(path_);
+  ++adapter_tag_;
+  failed_queries_ = 0;
   state_ = PresenceState::kSettling;
   host_.StartSettleTimer();
 }
@@ -38,17 +40,21 @@ void DevicePresence::OnSettleTimer() {
   if (state_ != PresenceState::kSettling) return;
   switch (host_.QueryInstallation()) {
     case InstallationState::kPending:
+      failed_queries_ = 0;
       return;
     case InstallationState::kIdle:
-      host_.StopSettleTimer();
-      state_ = PresenceState::kPresent;
-      host_.PostReadRequest();
-      return;
+      return RequestRead();
     case InstallationState::kQueryFailed:
-      host_.StopSettleTimer();
-      state_ = PresenceState::kPresent;
+      // Stopping here would leave the player at "No Torvane Detected" without a word.
+      if (++failed_queries_ >= kQueryFailuresBeforeRead) RequestRead();
       return;
   }
+}
+
+void DevicePresence::RequestRead() {
+  host_.StopSettleTimer();
+  state_ = PresenceState::kPresent;
+  host_.PostReadRequest();
 }
 
 }  // namespace torvane::device

@@ -12,7 +12,7 @@ namespace torvane::device {
 enum class PresenceState {
   kAbsent,    // no adapter remembered
   kSettling,  // adapter remembered, settle timer running
-  kPresent,   // adapter remembered, read requested (or the installation query failed)
+  kPresent,   // adapter remembered, read requested
 };
 
 // A device interface as the platform reports it. Windows-form paths name the
@@ -32,7 +32,9 @@ struct DeviceEvent {
 // paths carry the same adapter text (product ids only, as Windows-form paths
 // allow) or when the removed device node is the remembered one. Each timer
 // tick asks whether installations are pending and requests the read only once
-// none is.
+// none is. A query that fails counts as pending for a few ticks in a row;
+// then the read is requested all the same, and a read that fails then tells
+// the player through its own error.
 class DevicePresence {
  public:
   DevicePresence(DeviceContext& context, PresenceHost& host) : context_(context), host_(host) {}
@@ -43,14 +45,24 @@ class DevicePresence {
   void OnRemoval(const DeviceEvent& event);
   void OnSettleTimer();
 
+  // Failed installation queries in a row after which the read goes ahead.
+  static constexpr int kQueryFailuresBeforeRead = 3;
+
   PresenceState state() const { return state_; }
   const std::string& device_path() const { return path_; }
+  // Tells the plug-ins apart: a new value for each adapter taken, so a result
+  // read from an earlier one can be recognised after it went away.
+  std::uint64_t adapter_tag() const { return adapter_tag_; }
 
  private:
+  void RequestRead();
+
   DeviceContext& context_;
   PresenceHost& host_;
   PresenceState state_ = PresenceState::kAbsent;
   std::string path_;  // the UI thread's copy of the context's device path
+  std::uint64_t adapter_tag_ = 0;
+  int failed_queries_ = 0;
 };
 
 bool IsAdapter(const DeviceEvent& event);

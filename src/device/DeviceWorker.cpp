@@ -12,15 +12,9 @@ namespace torvane::device {
 
 using model::BytesOf;
 
-DeviceWorker::DeviceWorker(std::unique_ptr<Transport> transport, DeviceContext& context, model::FlashImage& image,
-                           RunStatus& run_status, const WritePlan& plan, std::weak_ptr<ResultTarget> owner)
-    : transport_(std::move(transport)),
-      protocol_(*transport_),
-      context_(context),
-      image_(image),
-      run_status_(run_status),
-      plan_(plan),
-      owner_(std::move(owner)) {}
+DeviceWorker::DeviceWorker(std::unique_ptr<Transport> transport, DeviceContext& context,
+                           std::weak_ptr<ResultTarget> owner)
+    : transport_(std::move(transport)), protocol_(*transport_), context_(context), owner_(std::move(owner)) {}
 
 DeviceWorker::~DeviceWorker() {
   {
@@ -43,9 +37,21 @@ int DeviceWorker::Start() {
 }
 
 void DeviceWorker::Post(int request, std::uint32_t wparam, std::weak_ptr<ResultTarget> target) {
+  Enqueue(Request{request, wparam, std::move(target), 0, nullptr});
+}
+
+void DeviceWorker::PostRead(std::uint32_t wparam, std::uint64_t adapter, std::weak_ptr<ResultTarget> target) {
+  Enqueue(Request{REQ_READ_CONFIG, wparam, std::move(target), adapter, nullptr});
+}
+
+void DeviceWorker::PostWrite(std::uint32_t wparam, const WritePlan& plan, std::weak_ptr<ResultTarget> target) {
+  Enqueue(Request{REQ_WRITE_FLASH, wparam, std::move(target), 0, std::make_unique<const WritePlan>(plan)});
+}
+
+void DeviceWorker::Enqueue(Request request) {
   {
     std::lock_guard lock(mutex_);
-    queue_.push_back(Request{request, wparam, std::move(target)});
+    queue_.push_back(std::move(request));
   }
   wake_.notify_one();
 }
@@ -86,8 +92,9 @@ bool DeviceWorker::DiscardWaitingRequest() {
   return true;
 }
 
-void DeviceWorker::Deliver(const std::weak_ptr<ResultTarget>& target, int message, std::uint32_t wparam) {
-  if (auto receiver = target.lock()) receiver->Deliver(message, wparam);
+void DeviceWorker::Deliver(const std::weak_ptr<ResultTarget>& target, int message, std::uint32_t wparam,
+                           std::shared_ptr<ReadResult> read) {
+  if (auto receiver = target.lock()) receiver->Deliver(message, wparam, std::move(read));
 }
 
 void DeviceWorker::Fail(const Request& request, std::string text) {
@@ -97,46 +104,56 @@ void DeviceWorker::Fail(const Request& request, std::string text) {
 }
 
 void DeviceWorker::ReadConfig(const Request& request) {
+  auto read = std::make_shared<ReadResult>();
+  read->adapter = request.adapter;
+  read->image = model::MakeFlashImage();
+  model::FlashImage& image = *read->image;
   if (int result = transport_->Open(context_.device_path()); result != 0) {
     return Fail(request, FormatText("Read Config: OpenDevice(%d)", result));
   }
-  if (protocol_.GetSysRunStatus(run_status_) != 0) return Fail(request, protocol_.last_error());
-  if (protocol_.ReadFlash(BytesOf(image_.info), model::kInfoBlockAddress) != 0) {
+  if (protocol_.GetSysRunStatus(read->run_status) != 0) return Fail(request, protocol_.last_error());
+  run_status_ = read->run_status;
+  if (protocol_.ReadFlash(BytesOf(image.info), model::kInfoBlockAddress) != 0) {
     return Fail(request, protocol_.last_error());
   }
-  if (const std::uint32_t kind = OldGenerationKind(image_.info); kind != 0) {
+  if (const std::uint32_t kind = OldGenerationKind(image.info); kind != 0) {
     transport_->Close();
-    return Deliver(owner_, MSG_INCOMPATIBLE, kind);
+    return Deliver(owner_, MSG_INCOMPATIBLE, kind, std::move(read));
   }
   const struct {
     std::span<std::uint8_t> bytes;
     std::uint32_t address;
   } blocks[] = {
-      {BytesOf(image_.boot), model::kBootBlockAddress},
-      {BytesOf(image_.macro), model::kMacroBlockAddress},
-      {BytesOf(image_.config), model::kConfigBlockAddress},
-      {BytesOf(image_.response), model::kResponseBlockAddress},
+      {BytesOf(image.boot), model::kBootBlockAddress},
+      {BytesOf(image.macro), model::kMacroBlockAddress},
+      {BytesOf(image.config), model::kConfigBlockAddress},
+      {BytesOf(image.response), model::kResponseBlockAddress},
   };
   for (const auto& block : blocks) {
     if (protocol_.ReadFlash(block.bytes, block.address) != 0) return Fail(request, protocol_.last_error());
   }
   // An upgrade writes 0xAA right after the firmware; the byte found there
-  // replaces the boot block's end marker, so an interrupted upgrade shows as lost firmware.
-  if (model::IsValid(image_.boot) &&
-      protocol_.ReadFlash(std::span(&image_.boot.end, 1), FirmwareEndAddress(image_.boot)) != 0) {
-    return Fail(request, protocol_.last_error());
+  // replaces the boot block's end marker, so an interrupted upgrade shows as
+  // lost firmware. A length that points outside the firmware area is not
+  // followed: the checks count that firmware as lost all the same.
+  if (model::IsValid(image.boot)) {
+    if (const auto end = FirmwareEndAddress(image.boot);
+        end && protocol_.ReadFlash(std::span(&image.boot.end, 1), *end) != 0) {
+      return Fail(request, protocol_.last_error());
+    }
   }
   transport_->Close();
-  Deliver(owner_, MSG_READ_DONE, request.wparam);
+  Deliver(owner_, MSG_READ_DONE, request.wparam, std::move(read));
 }
 
 void DeviceWorker::WriteFlash(const Request& request) {
   // Nothing to write would never reach 100 percent; report it done at once.
-  if (plan_.empty()) return Deliver(request.target, MSG_PROGRESS, 100);
+  if (!request.plan || request.plan->empty()) return Deliver(request.target, MSG_PROGRESS, 100);
+  const WritePlan& plan = *request.plan;
   if (int result = transport_->Open(context_.device_path()); result != 0) {
     return Fail(request, FormatText("OpenDevice(%d)", result));
   }
-  if (protocol_.EraseFlash(plan_) != 0) return Fail(request, protocol_.last_error());
+  if (protocol_.EraseFlash(plan) != 0) return Fail(request, protocol_.last_error());
   // The final 100 waits until the adapter is closed, so "done" means released as well.
   bool complete = false;
   const auto progress = [&request, &complete](int percent) {
@@ -146,7 +163,7 @@ void DeviceWorker::WriteFlash(const Request& request) {
       Deliver(request.target, MSG_PROGRESS, static_cast<std::uint32_t>(percent));
     }
   };
-  if (protocol_.WriteFlash(plan_, progress) != 0) return Fail(request, protocol_.last_error());
+  if (protocol_.WriteFlash(plan, progress) != 0) return Fail(request, protocol_.last_error());
   transport_->Close();
   if (complete) Deliver(request.target, MSG_PROGRESS, 100);
 }

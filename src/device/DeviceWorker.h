@@ -9,11 +9,11 @@
 
 #include "device/DeviceContext.h"
 #include "device/FlashProtocol.h"
+#include "device/ReadResult.h"
 #include "device/ResultTarget.h"
 #include "device/RunStatus.h"
 #include "device/Transport.h"
 #include "device/WritePlan.h"
-#include "model/FlashImage.h"
 
 namespace torvane::device {
 
@@ -21,23 +21,22 @@ namespace torvane::device {
 // DeviceMessages.h) are served strictly in the order posted; each opens the
 // adapter, does its work and closes it again.
 //
-// Hand-over of the shared buffers, which carry no lock:
-// - the flash image and the run status are written by the worker during a
-//   read; the UI thread uses them only after MSG_READ_DONE (or MSG_INCOMPATIBLE)
-//   and does not post another read before it has;
-// - the write plan is filled by the UI thread before it posts REQ_WRITE_FLASH
-//   and left alone until MSG_PROGRESS 100 or MSG_DEVICE_FAILED arrives;
+// Nothing the UI thread owns is touched here, so no buffer needs a lock:
+// - a read fills a ReadResult of the worker's own and hands it over whole with
+//   MSG_READ_DONE (or MSG_INCOMPATIBLE); the UI takes it into the image it
+//   shows on its own thread, and the next read fills a new one;
+// - a write request carries its own copy of the plan, taken when it is posted,
+//   so the caller may change or refill its plan at once;
+// - the run status the key-code poll looks at is the worker's copy from its
+//   last read;
 // - the last error text and the device path live in the DeviceContext, which
 //   locks them, since either thread may touch them at any moment.
-// The queue's lock and whatever the result target uses to cross threads order
-// these accesses.
 //
 // Results: MSG_READ_DONE and MSG_INCOMPATIBLE go to the owner; MSG_PROGRESS,
 // MSG_DEVICE_FAILED and MSG_KEY_CODE to the target named by the request.
 class DeviceWorker {
  public:
-  DeviceWorker(std::unique_ptr<Transport> transport, DeviceContext& context, model::FlashImage& image,
-               RunStatus& run_status, const WritePlan& plan, std::weak_ptr<ResultTarget> owner);
+  DeviceWorker(std::unique_ptr<Transport> transport, DeviceContext& context, std::weak_ptr<ResultTarget> owner);
   // Ends the thread after the request in hand; the program itself never does.
   ~DeviceWorker();
   DeviceWorker(const DeviceWorker&) = delete;
@@ -46,16 +45,24 @@ class DeviceWorker {
   // Starts the thread: 0, or the system error code when it cannot be created.
   // Requests posted before are kept.
   int Start();
-  // Never waits for the worker.
+  // None of the posts waits for the worker. A read posted here carries the
+  // adapter tag 0, a write no plan (nothing to write).
   void Post(int request, std::uint32_t wparam, std::weak_ptr<ResultTarget> target);
+  // REQ_READ_CONFIG; `adapter` comes back in the ReadResult.
+  void PostRead(std::uint32_t wparam, std::uint64_t adapter, std::weak_ptr<ResultTarget> target);
+  // REQ_WRITE_FLASH with a copy of `plan` as it stands now.
+  void PostWrite(std::uint32_t wparam, const WritePlan& plan, std::weak_ptr<ResultTarget> target);
 
  private:
   struct Request {
-    int message;
-    std::uint32_t wparam;
+    int message = 0;
+    std::uint32_t wparam = 0;
     std::weak_ptr<ResultTarget> target;
+    std::uint64_t adapter = 0;              // reads
+    std::unique_ptr<const WritePlan> plan;  // writes
   };
 
+  void Enqueue(Request request);
   void Run();
   bool NextRequest(Request& request);
   // Takes one waiting request out of the queue unhandled; true if there was one (or the worker stops).
@@ -67,14 +74,13 @@ class DeviceWorker {
 
   // Closes the adapter and reports MSG_DEVICE_FAILED; `text` becomes the last error text.
   void Fail(const Request& request, std::string text);
-  static void Deliver(const std::weak_ptr<ResultTarget>& target, int message, std::uint32_t wparam);
+  static void Deliver(const std::weak_ptr<ResultTarget>& target, int message, std::uint32_t wparam,
+                      std::shared_ptr<ReadResult> read = nullptr);
 
   std::unique_ptr<Transport> transport_;
   FlashProtocol protocol_;
   DeviceContext& context_;
-  model::FlashImage& image_;
-  RunStatus& run_status_;
-  const WritePlan& plan_;
+  RunStatus run_status_;  // as the last read left it; worker thread only
   std::weak_ptr<ResultTarget> owner_;
 
   std::mutex mutex_;

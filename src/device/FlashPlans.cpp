@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "device/FirmwareImage.h"
 #include "model/RegionBytes.h"
 
 namespace torvane::device {
@@ -73,15 +74,11 @@ void Commit(model::FlashImage& image, const model::BootBlock& boot, const model:
   if (replace.response) image.response = defaults.response;
 }
 
-bool FirmwareFits(std::span<const std::uint8_t> firmware) {
-  return !firmware.empty() && firmware.size() < kPlanCapacity;
-}
-
 }  // namespace
 
 bool BuildUpgradePlan(model::FlashImage& image, const model::DefaultImages& defaults,
                       std::span<const std::uint8_t> firmware, WritePlan& plan) {
-  if (!FirmwareFits(firmware)) {
+  if (!FirmwareImageFits(firmware)) {
     plan.Clear();
     return false;
   }
@@ -97,7 +94,7 @@ bool BuildUpgradePlan(model::FlashImage& image, const model::DefaultImages& defa
 
 bool BuildFirmwareRestorePlan(model::FlashImage& image, const model::DefaultImages& defaults,
                               std::span<const std::uint8_t> firmware, WritePlan& plan) {
-  if (!FirmwareFits(firmware)) {
+  if (!FirmwareImageFits(firmware)) {
     plan.Clear();
     return false;
   }

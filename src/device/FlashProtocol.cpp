@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "device/ProtocolCodes.h"
 #include "device/TextFormat.h"
@@ -12,10 +13,6 @@ namespace torvane::device {
 namespace {
 
 using model::ReadU32;
-
-// The command codes as the failure texts print them.
-constexpr int kReadCode = static_cast<int>(kCmdReadFlash);
-constexpr int kWriteCode = static_cast<int>(kCmdWriteFlash);
 using model::WriteU32;
 
 std::uint32_t CommandOf(const Report& report) {
@@ -40,7 +37,77 @@ bool FlashHeaderMatches(const Report& request, const Report& answer) {
          LengthOf(answer) == LengthOf(request);
 }
 
+// The answer checks: nullptr when the answer fits, else the check's name in the failure text.
+const char* CheckReadAnswer(const Report& request, const Report& answer) {
+  return FlashHeaderMatches(request, answer) ? nullptr : "Verify";
+}
+const char* CheckWriteAnswer(const Report& request, const Report& answer) {
+  if (!FlashHeaderMatches(request, answer)) return "Verify2";
+  const bool echoed = std::memcmp(&answer[kOffsetData], &request[kOffsetData], LengthOf(request)) == 0;
+  return echoed ? nullptr : "Verify1";
+}
+const char* CheckEraseAnswer(const Report& /*request*/, const Report& answer) {
+  return CommandOf(answer) == kAnswerErase ? nullptr : "Verify";
+}
+const char* CheckRunStatusAnswer(const Report& request, const Report& answer) {
+  return CommandOf(answer) == kAnswerRunStatus && LengthOf(answer) == LengthOf(request) ? nullptr : "Verify";
+}
+const char* CheckKeyCodeAnswer(const Report& request, const Report& answer) {
+  return CommandOf(answer) == kAnswerKeyCode && LengthOf(answer) == LengthOf(request) ? nullptr : "Verify";
+}
+
 }  // namespace
+
+// One command's request/answer pair, and how its failure texts name it:
+// "ReadFlash:Read(86,258)", "Erase Flash:Verify(-1)".
+struct ProtocolCommand {
+  const char* transfer_prefix;  // before "Write" and "Read"
+  const char* check_prefix;     // before the name the check gives
+  std::optional<int> code;      // printed before the result (the flash commands)
+  std::chrono::milliseconds answer_timeout;
+  int mismatch;  // the result of an answer that fails its check
+  const char* (*check)(const Report& request, const Report& answer);
+};
+
+namespace {
+
+// The command codes as the failure texts print them.
+constexpr int kReadCode = static_cast<int>(kCmdReadFlash);
+constexpr int kWriteCode = static_cast<int>(kCmdWriteFlash);
+
+const ProtocolCommand kReadFlash{"ReadFlash:",   "ReadFlash:",    kReadCode,
+                                 kReportTimeout, kAnswerMismatch, CheckReadAnswer};
+// The blank after the colon belongs to the transfer texts only.
+const ProtocolCommand kWriteFlash{"WriteFlash: ", "WriteFlash:",   kWriteCode,
+                                  kReportTimeout, kAnswerMismatch, CheckWriteAnswer};
+const ProtocolCommand kEraseFlash{"Erase Flash:", "Erase Flash:",        std::nullopt,
+                                  kEraseTimeout,  kEraseNotAcknowledged, CheckEraseAnswer};
+const ProtocolCommand kGetSysRunStatus{"GetSysRunStatus:", "GetSysRunStatus:", std::nullopt,
+                                       kReportTimeout,     kAnswerMismatch,    CheckRunStatusAnswer};
+const ProtocolCommand kGetKeyCode{"GetKeyCode:",  "GetKeyCode:",   std::nullopt,
+                                  kReportTimeout, kAnswerMismatch, CheckKeyCodeAnswer};
+
+std::string FailureText(const char* prefix, const char* step, const std::optional<int>& code, int result) {
+  return code ? FormatText("%s%s(%d,%d)", prefix, step, *code, result) : FormatText("%s%s(%d)", prefix, step, result);
+}
+
+}  // namespace
+
+int FlashProtocol::Exchange(const ProtocolCommand& command, const Report& request, Report& answer) {
+  if (int result = transport_.WriteReport(request, kReportTimeout); result != 0) {
+    last_error_ = FailureText(command.transfer_prefix, "Write", command.code, result);
+    return result;
+  }
+  if (int result = transport_.ReadReport(answer, command.answer_timeout); result != 0) {
+    last_error_ = FailureText(command.transfer_prefix, "Read", command.code, result);
+    return result;
+  }
+  if (const char* failed = command.check(request, answer)) {
+    last_error_ = FailureText(command.check_prefix, failed, command.code, command.mismatch);
+    return command.mismatch;
+  }
+  return 0;
+}
 
 int FlashProtocol::ReadFlash(std::span<std::uint8_t> destination, std::uint32_t address) {
   Report request{};
@@ -50,18 +117,7 @@ int FlashProtocol::ReadFlash(std::span<std::uint8_t> destination, std::uint32_t 
   while (offset < destination.size()) {
     const auto n = static_cast<std::uint32_t>(std::min(kMaxChunk, destination.size() - offset));
     WriteU32(&request[kOffsetLength], n);
-    if (int result = transport_.WriteReport(request, kReportTimeout); result != 0) {
-      last_error_ = FormatText("ReadFlash:Write(%d,%d)", kReadCode, result);
-      return result;
-    }
-    if (int result = transport_.ReadReport(answer, kReportTimeout); result != 0) {
-      last_error_ = FormatText("ReadFlash:Read(%d,%d)", kReadCode, result);
-      return result;
-    }
-    if (!FlashHeaderMatches(request, answer)) {
-      last_error_ = FormatText("ReadFlash:Verify(%d,%d)", kReadCode, kAnswerMismatch);
-      return kAnswerMismatch;
-    }
+    if (int result = Exchange(kReadFlash, request, answer); result != 0) return result;
     std::memcpy(destination.data() + offset, &answer[kOffsetData], n);
     offset += n;
     WriteU32(&request[kOffsetAddress], AddressOf(request) + n);
@@ -84,22 +140,7 @@ int FlashProtocol::WriteFlash(const WritePlan& plan, const ProgressCallback& pro
       const auto n = static_cast<std::uint32_t>(std::min(kMaxChunk, source.size() - offset));
       SetHeader(request, kCmdWriteFlash, address, n);
       std::memcpy(&request[kOffsetData], source.data() + offset, n);
-      if (int result = transport_.WriteReport(request, kReportTimeout); result != 0) {
-        last_error_ = FormatText("WriteFlash: Write(%d,%d)", kWriteCode, result);
-        return result;
-      }
-      if (int result = transport_.ReadReport(answer, kReportTimeout); result != 0) {
-        last_error_ = FormatText("WriteFlash: Read(%d,%d)", kWriteCode, result);
-        return result;
-      }
-      if (!FlashHeaderMatches(request, answer)) {
-        last_error_ = FormatText("WriteFlash:Verify2(%d,%d)", kWriteCode, kAnswerMismatch);
-        return kAnswerMismatch;
-      }
-      if (std::memcmp(&answer[kOffsetData], &request[kOffsetData], n) != 0) {
-        last_error_ = FormatText("WriteFlash:Verify1(%d,%d)", kWriteCode, kAnswerMismatch);
-        return kAnswerMismatch;
-      }
+      if (int result = Exchange(kWriteFlash, request, answer); result != 0) return result;
       written += n;
       address += n;
       offset += n;
@@ -121,37 +162,14 @@ int FlashProtocol::EraseFlash(const WritePlan& plan) {
   const std::span<const std::uint8_t> sectors = plan.sectors();
   SetHeader(request, kCmdEraseFlash, 0, plan.sector_count());
   std::copy(sectors.begin(), sectors.end(), request.begin() + kOffsetData);
-  if (int result = transport_.WriteReport(request, kReportTimeout); result != 0) {
-    last_error_ = FormatText("Erase Flash:Write(%d)", result);
-    return result;
-  }
-  if (int result = transport_.ReadReport(answer, kEraseTimeout); result != 0) {
-    last_error_ = FormatText("Erase Flash:Read(%d)", result);
-    return result;
-  }
-  if (CommandOf(answer) != kAnswerErase) {
-    last_error_ = FormatText("Erase Flash:Verify(%d)", kEraseNotAcknowledged);
-    return kEraseNotAcknowledged;
-  }
-  return 0;
+  return Exchange(kEraseFlash, request, answer);
 }
 
 int FlashProtocol::GetSysRunStatus(RunStatus& status) {
   Report request{};
   Report answer{};
   SetHeader(request, kCmdGetSysRunStatus, 0, static_cast<std::uint32_t>(status.bytes.size()));
-  if (int result = transport_.WriteReport(request, kReportTimeout); result != 0) {
-    last_error_ = FormatText("GetSysRunStatus:Write(%d)", result);
-    return result;
-  }
-  if (int result = transport_.ReadReport(answer, kReportTimeout); result != 0) {
-    last_error_ = FormatText("GetSysRunStatus:Read(%d)", result);
-    return result;
-  }
-  if (CommandOf(answer) != kAnswerRunStatus || LengthOf(answer) != status.bytes.size()) {
-    last_error_ = FormatText("GetSysRunStatus:Verify(%d)", kAnswerMismatch);
-    return kAnswerMismatch;
-  }
+  if (int result = Exchange(kGetSysRunStatus, request, answer); result != 0) return result;
   std::copy_n(answer.begin() + kOffsetData, status.bytes.size(), status.bytes.begin());
   return 0;
 }
@@ -160,18 +178,7 @@ int FlashProtocol::GetKeyCode(std::uint8_t& code) {
   Report request{};
   Report answer{};
   SetHeader(request, kCmdGetKeyCode, 0, 1);
-  if (int result = transport_.WriteReport(request, kReportTimeout); result != 0) {
-    last_error_ = FormatText("GetKeyCode:Write(%d)", result);
-    return result;
-  }
-  if (int result = transport_.ReadReport(answer, kReportTimeout); result != 0) {
-    last_error_ = FormatText("GetKeyCode:Read(%d)", result);
-    return result;
-  }
-  if (CommandOf(answer) != kAnswerKeyCode || LengthOf(answer) != 1) {
-    last_error_ = FormatText("GetKeyCode:Verify(%d)", kAnswerMismatch);
-    return kAnswerMismatch;
-  }
+  if (int result = Exchange(kGetKeyCode, request, answer); result != 0) return result;
   code = answer[kOffsetData];
   return 0;
 }

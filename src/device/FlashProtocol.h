@@ -15,6 +15,9 @@ namespace torvane::device {
 inline constexpr std::chrono::milliseconds kReportTimeout{1000};
 inline constexpr std::chrono::milliseconds kEraseTimeout{5000};
 
+// A command's answer check and how its failure texts name it.
+struct ProtocolCommand;
+
 // Called with each new whole percentage of a write, 1 to 100.
 using ProgressCallback = std::function<void(int percent)>;
 
@@ -38,6 +41,10 @@ class FlashProtocol {
   const std::string& last_error() const { return last_error_; }
 
  private:
+  // Writes `request`, reads `answer` and checks it as `command` says; 0, or
+  // the failing step's result with its text in last_error().
+  int Exchange(const ProtocolCommand& command, const Report& request, Report& answer);
+
   Transport& transport_;
   std::string last_error_;
 };

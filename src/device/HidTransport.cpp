@@ -38,6 +38,12 @@ int DecodeInputReport(std::span<const std::uint8_t> received, Report& report) {
   return kTransportOk;
 }
 
+int WriteOutcome(int written, int error) {
+  if (written >= 0) return static_cast<std::size_t>(written) == kReportSize ? kTransportOk : kWrongLength;
+  if (error == ETIMEDOUT) return kTimeout;
+  return error != 0 ? error : EIO;
+}
+
 void HidTransport::Closer::operator()(hid_device_* device) const {
   hid_close(device);
 }
@@ -74,8 +80,7 @@ int HidTransport::WriteReport(const Report& report, std::chrono::milliseconds /*
   if (!device_) return EBADF;
   errno = 0;
   const int written = hid_write(device_.get(), report.data(), report.size());
-  if (written < 0) return LastSystemError();
-  return static_cast<std::size_t>(written) == kReportSize ? kTransportOk : kWrongLength;
+  return WriteOutcome(written, errno);
 }
 
 int HidTransport::ReadReport(Report& report, std::chrono::milliseconds timeout) {
@@ -85,7 +90,8 @@ int HidTransport::ReadReport(Report& report, std::chrono::milliseconds timeout) 
   const auto wait = static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, 0x7FFFFFFF));
   errno = 0;
   const int received = hid_read_timeout(device_.get(), buffer.data(), buffer.size(), wait);
-  if (received < 0) return LastSystemError();
+  // hidapi fails without an errno when the device node hangs up: the adapter went away.
+  if (received < 0) return errno != 0 ? errno : ENODEV;
   if (received == 0) return kTimeout;
   return DecodeInputReport(std::span(buffer.data(), static_cast<std::size_t>(received)), report);
 }

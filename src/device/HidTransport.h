@@ -17,9 +17,17 @@ namespace torvane::device {
 // kWrongLength, since only then is it known where a report id would sit.
 int DecodeInputReport(std::span<const std::uint8_t> received, Report& report);
 
+// The transport code of a hidraw write: `written` as hid_write returned it,
+// `error` the errno it left. The kernel's own time-out cancels the transfer
+// and reports ETIMEDOUT, which is a time-out like any other (kTimeout); a
+// failure that left no errno is EIO.
+int WriteOutcome(int written, int error);
+
 // The adapter over the hidraw backend of hidapi. Result codes other than ours
 // are errno values. A hidraw write completes or fails inside the kernel, which
-// bounds it by its own USB time-out, so the write time-out is not applied.
+// bounds it by its own USB time-out (hidapi cannot wait less), so the write's
+// `timeout` is not applied; when the kernel's runs out, the write still
+// reports kTimeout.
 class HidTransport final : public Transport {
  public:
   HidTransport();

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+
+#include "device/ReadResult.h"
 
 namespace torvane::device {
 
@@ -11,7 +14,9 @@ namespace torvane::device {
 class ResultTarget {
  public:
   virtual ~ResultTarget() = default;
-  virtual void Deliver(int message, std::uint32_t wparam) = 0;
+  // `read` comes with MSG_READ_DONE and MSG_INCOMPATIBLE and is empty with
+  // every other result; it is the receiver's to keep or drop.
+  virtual void Deliver(int message, std::uint32_t wparam, std::shared_ptr<ReadResult> read) = 0;
 };
 
 }  // namespace torvane::device

@@ -1,10 +1,6 @@
 #include "device/WritePlan.h"
 
-#include <algorithm>
-
 namespace torvane::device {
-
-WritePlan::WritePlan() : data_(std::make_unique<std::uint8_t[]>(kPlanCapacity)) {}
 
 void WritePlan::Clear() {
   sectors_.fill(0);
@@ -12,7 +8,7 @@ void WritePlan::Clear() {
   entries_.fill(PlanEntry{});
   entry_count_ = 0;
   next_slot_ = 0;
-  std::fill_n(data_.get(), kPlanCapacity, std::uint8_t{0});
+  data_.clear();
   total_ = 0;
 }
 
@@ -28,7 +24,8 @@ bool WritePlan::AddEntry(std::uint32_t address, std::span<const std::uint8_t> by
   // them, so no entry overwrites the tail of another.
   const std::size_t offset = next_slot_ * kPlanSlotSize;
   if (offset > kPlanCapacity || bytes.size() > kPlanCapacity - offset) return false;
-  std::copy(bytes.begin(), bytes.end(), data_.get() + offset);
+  data_.resize(offset);  // whatever is left of the previous entry's last slot stays zero
+  data_.insert(data_.end(), bytes.begin(), bytes.end());
   const std::size_t slots_used = (bytes.size() + kPlanSlotSize - 1) / kPlanSlotSize;
   next_slot_ += slots_used;
   entries_[entry_count_++] = PlanEntry{address, static_cast<std::uint32_t>(bytes.size()), offset};
@@ -37,7 +34,7 @@ bool WritePlan::AddEntry(std::uint32_t address, std::span<const std::uint8_t> by
 }
 
 std::span<const std::uint8_t> WritePlan::EntryBytes(const PlanEntry& entry) const {
-  return {data_.get() + entry.offset, entry.length};
+  return {data_.data() + entry.offset, entry.length};
 }
 
 }  // namespace torvane::device

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <span>
+#include <vector>
 
 namespace torvane::device {
 
@@ -19,14 +19,13 @@ struct PlanEntry {
   std::size_t offset = 0;  // of the entry's bytes in the data slots
 };
 
-// The erase list and the write entries of one write request. Filled on the UI
-// thread before the request is posted, read-only while the worker runs it.
-// An entry starts at the beginning of a slot and may run on into the next
-// slots; the fillers refuse rather than overflow the lists or the slots.
+// The erase list and the write entries of one write request, filled on the UI
+// thread; the write request takes a copy of it. An entry starts at the
+// beginning of a slot and may run on into the next slots; the fillers refuse
+// rather than overflow the lists or the slots. Only the slots in use are held,
+// so a copy costs what the plan carries.
 class WritePlan {
  public:
-  WritePlan();
-
   // Back to zeros: no sectors, no entries, total 0.
   void Clear();
   bool AddSector(std::uint8_t sector);
@@ -48,7 +47,7 @@ class WritePlan {
   std::array<PlanEntry, kPlanMaxEntries> entries_{};
   std::size_t entry_count_ = 0;
   std::size_t next_slot_ = 0;
-  std::unique_ptr<std::uint8_t[]> data_;  // kPlanMaxEntries slots; too large for a stack
+  std::vector<std::uint8_t> data_;  // the slots up to the end of the last entry
   std::uint32_t total_ = 0;
 };
 

@@ -49,7 +49,8 @@ void CProgressDlg::InitWindow() {
   if (content_) content_->SetText(QStringLiteral("Please wait  .  .  .\n Do not unplug your Torvane !"));
 }
 
-bool CProgressDlg::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t /*lparam*/) {
+bool CProgressDlg::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t /*lparam*/,
+                                       const std::any& /*payload*/) {
   if (message == device::MSG_PROGRESS) {
     const int percent = static_cast<int>(std::min<std::uintptr_t>(wparam, std::numeric_limits<int>::max()));
     if (bar_) bar_->SetValue(percent);

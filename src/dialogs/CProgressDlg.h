@@ -30,7 +30,8 @@ class CProgressDlg : public toolkit::WindowImplBase {
   QString GetSkinFile() const override;
   void InitWindow() override;
   toolkit::CControlUI* CreateControl(const QString& element_name) override;
-  bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) override;
+  bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                           const std::any& payload) override;
   bool MessageFilter(QKeyEvent* event) override;
   bool OnClose(int code) override;
 

@@ -2,9 +2,16 @@
 
 namespace torvane::dialogs {
 
-void WindowResultTarget::Deliver(int message, std::uint32_t wparam) {
+void WindowResultTarget::Deliver(int message, std::uint32_t wparam, std::shared_ptr<device::ReadResult> read) {
   if (message < 0) return;
-  toolkit::PostMessage(window_, static_cast<unsigned>(message), wparam, 0);
+  std::any payload;
+  if (read) payload = std::move(read);
+  toolkit::PostMessage(window_, static_cast<unsigned>(message), wparam, 0, std::move(payload));
+}
+
+std::shared_ptr<device::ReadResult> ReadResultOf(const std::any& payload) {
+  const auto* read = std::any_cast<std::shared_ptr<device::ReadResult>>(&payload);
+  return read ? *read : nullptr;
 }
 
 }  // namespace torvane::dialogs

@@ -124,6 +124,9 @@ std::optional<QByteArray> SkinArchive::Read(const QString& name) const {
     if (got <= 0) return std::nullopt;  // truncated or failed checksum
     done += static_cast<zip_uint64_t>(got);
   }
+  // The checksum is only compared once a read meets the member's end, so read on to it: there must be nothing more.
+  char extra = 0;
+  if (zip_fread(file.get(), &extra, 1) != 0) return std::nullopt;
   return data;
 }
 

@@ -45,7 +45,8 @@ WindowImplBase::~WindowImplBase() {
   if (modal_) modal_->loop.exit();
 }
 
-bool WindowImplBase::HandleCustomMessage(unsigned /*message*/, std::uintptr_t /*wparam*/, std::intptr_t /*lparam*/) {
+bool WindowImplBase::HandleCustomMessage(unsigned /*message*/, std::uintptr_t /*wparam*/, std::intptr_t /*lparam*/,
+                                         const std::any& /*payload*/) {
   return false;
 }
 
@@ -281,7 +282,7 @@ bool WindowImplBase::PreTranslateKey(QKeyEvent* event) {
 bool WindowImplBase::event(QEvent* event) {
   if (event->type() == WindowMessageEvent::kType) {
     const auto* message = static_cast<WindowMessageEvent*>(event);
-    HandleCustomMessage(message->message(), message->wparam(), message->lparam());
+    HandleCustomMessage(message->message(), message->wparam(), message->lparam(), message->payload());
     return true;
   }
   return QWidget::event(event);

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <any>
 #include <cstdint>
 #include <optional>
 
@@ -39,8 +40,10 @@ class WindowImplBase : public QWidget, public INotifyUI, public IMessageFilterUI
   virtual QString GetSkinFile() const = 0;
   // Runs once after the layout has been built.
   virtual void InitWindow() {}
-  // The window's own handling of a posted message; true when handled.
-  virtual bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam);
+  // The window's own handling of a posted message; true when handled. `payload` is what the poster attached
+  // (empty for most messages); it dies with the message unless the window takes a share of it.
+  virtual bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                                   const std::any& payload);
   // The window's own handling of a notification (before the default handling).
   void Notify(TNotifyUI& msg) override;
   // Sees keys first; true swallows the key.

@@ -23,6 +23,8 @@ class AdapterCheckTest : public ::testing::Test {
     image->boot.start = model::kStartMarker;
     image->boot.end = model::kEndMarker;
     image->boot.firmware_version = model::kManagerVersion;
+    image->boot.firmware_address = model::kFirmwareAddress;
+    image->boot.firmware_length = 166680;
   }
 
   CheckStep First(std::uint8_t mode) { return AdapterCheck(*image, mode).Next(); }
@@ -99,6 +101,32 @@ TEST_F(AdapterCheckTest, MissingFirmwareEndByteMeansLostFirmware) {
   step = First(7);
   EXPECT_EQ(step.action, CheckAction::kStop);
   EXPECT_EQ(step.text, kLongRestoreText);
+}
+
+TEST_F(AdapterCheckTest, FirmwareEndingOutsideTheFirmwareAreaMeansLostFirmware) {
+  struct Case {
+    std::uint32_t address;
+    std::uint32_t length;
+  } const cases[] = {
+      {model::kFirmwareAddress, 0x00100000},         // far past the end of the flash
+      {model::kFirmwareAddress, kFirmwareAreaSize},  // the end byte one past the area
+      {0xFFFF0000, 0x08030000},                      // a 32-bit sum would wrap into the area
+      {0x08000000, 0x10},                            // ends below the area, in the boot loader
+  };
+  for (const Case& c : cases) {
+    image->boot.firmware_address = c.address;
+    image->boot.firmware_length = c.length;
+    const CheckStep step = First(1);
+    EXPECT_EQ(step.action, CheckAction::kConfirmUpgrade) << c.address << "+" << c.length;
+    EXPECT_EQ(step.text, kFirmwareLostText) << c.address << "+" << c.length;
+    // With the configuration lost too, the full restore repairs both, as for any lost firmware.
+    image->config.end = 0;
+    EXPECT_EQ(First(1).action, CheckAction::kRestoreFirmwareAndConfiguration);
+    image->config.end = model::kEndMarker;
+  }
+  image->boot.firmware_address = model::kFirmwareAddress;
+  image->boot.firmware_length = kFirmwareAreaSize - 1;  // the end byte is the area's last byte
+  EXPECT_EQ(First(1).action, CheckAction::kPruneAndShowHome);
 }
 
 TEST_F(AdapterCheckTest, PeripheralModeWithOldFirmwareOnlyShowsInstructions) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <vector>
 
 #include "device/AdapterPath.h"
@@ -56,6 +57,22 @@ TEST(DecodeInputReportTest, RebuildsTheReportIdAndChecksLengthAndId) {
   EXPECT_EQ(DecodeInputReport(numbered, report), kWrongReportId) << "right length, wrong report id";
   EXPECT_EQ(DecodeInputReport(std::span(payload).first(63), report), kWrongLength);
   EXPECT_EQ(DecodeInputReport(std::vector<std::uint8_t>(66, 0), report), kWrongLength);
+}
+
+TEST(HidTransportTest, WriteOutcomesFollowTheTransportCodes) {
+  struct Case {
+    int written;
+    int error;
+    int expected;
+  } const cases[] = {
+      {65, 0, kTransportOk},      // the whole report
+      {64, 0, kWrongLength},      // a report cut short
+      {0, 0, kWrongLength},       // nothing moved
+      {-1, ETIMEDOUT, kTimeout},  // the kernel's USB time-out cancelled the transfer
+      {-1, ENODEV, ENODEV},       // unplugged
+      {-1, 0, EIO},               // a failure without an errno still fails
+  };
+  for (const Case& c : cases) EXPECT_EQ(WriteOutcome(c.written, c.error), c.expected) << c.written << " " << c.error;
 }
 
 TEST(HidTransportTest, ClosedTransportRefusesTransfersAndMissingPathFailsWithErrno) {

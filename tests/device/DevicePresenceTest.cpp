@@ -59,12 +59,35 @@ TEST_F(DevicePresenceTest, LowerCasePathIsTakenAndReadOnlyOnceInstallationIsDone
   EXPECT_EQ(host.calls.size(), 3u);
 }
 
-TEST_F(DevicePresenceTest, FailedInstallationQueryStopsWithoutARead) {
+TEST_F(DevicePresenceTest, FailedInstallationQueriesDelayTheReadButDoNotCancelIt) {
   presence.OnArrival(kB370);
   host.installation = InstallationState::kQueryFailed;
   presence.OnSettleTimer();
+  presence.OnSettleTimer();
+  // A pending answer breaks the row of failures.
+  host.installation = InstallationState::kPending;
+  presence.OnSettleTimer();
+  host.installation = InstallationState::kQueryFailed;
+  presence.OnSettleTimer();
+  presence.OnSettleTimer();
+  EXPECT_EQ(presence.state(), PresenceState::kSettling);
+  EXPECT_TRUE(host.timer_running);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"start"}));
+
+  presence.OnSettleTimer();  // the third failure in a row
   EXPECT_EQ(presence.state(), PresenceState::kPresent);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"start", "stop"}));
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"start", "stop", "read"}));
+}
+
+TEST_F(DevicePresenceTest, EachAdapterTakenGetsANewTag) {
+  presence.OnArrival(kB372);
+  const std::uint64_t first = presence.adapter_tag();
+  presence.OnArrival(kB370);  // ignored while the first is remembered
+  EXPECT_EQ(presence.adapter_tag(), first);
+  presence.OnRemoval(kB372);
+  EXPECT_EQ(presence.adapter_tag(), first) << "the tag of the last adapter stays until another is taken";
+  presence.OnArrival(kB372);
+  EXPECT_NE(presence.adapter_tag(), first);
 }
 
 TEST_F(DevicePresenceTest, OtherProductsAndSecondAdaptersAreIgnored) {

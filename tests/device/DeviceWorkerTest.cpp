@@ -12,6 +12,7 @@
 #include "device/FlashPlans.h"
 #include "device/ProtocolCodes.h"
 #include "emulator/VirtualTransport.h"
+#include "model/LittleEndian.h"
 #include "model/RegionBytes.h"
 
 namespace torvane::device {
@@ -34,6 +35,7 @@ class DeviceWorkerTest : public ::testing::Test {
   std::vector<std::uint8_t> firmware;
 
   DeviceContext context;
+  // The UI side: its image and run status take in each completed read, as the main window does.
   std::unique_ptr<model::FlashImage> image = model::MakeFlashImage();
   RunStatus run_status;
   WritePlan plan;
@@ -46,7 +48,7 @@ class DeviceWorkerTest : public ::testing::Test {
     firmware = testing::LoadHealthyAdapter(adapter, *defaults);
     auto tracking =
         std::make_unique<TrackingTransport>(std::make_unique<emulator::VirtualTransport>(adapter), transport);
-    worker = std::make_unique<DeviceWorker>(std::move(tracking), context, *image, run_status, plan, window);
+    worker = std::make_unique<DeviceWorker>(std::move(tracking), context, window);
     ASSERT_EQ(worker->Start(), 0);
     context.set_device_path(emulator::kVirtualAdapterPath);
   }
@@ -57,12 +59,16 @@ class DeviceWorkerTest : public ::testing::Test {
 
   bool ReadAdapter(std::uint32_t wparam = 0) {
     worker->Post(REQ_READ_CONFIG, wparam, window);
-    return window->WaitFor(MSG_READ_DONE) == wparam;
+    if (window->WaitFor(MSG_READ_DONE) != wparam) return false;
+    const auto read = window->last_read();
+    *image = *read->image;
+    run_status = read->run_status;
+    return true;
   }
 
   // Posts the plan and waits for its last progress; false on a failure.
   bool WritePlanned(const std::shared_ptr<Collector>& dialog) {
-    worker->Post(REQ_WRITE_FLASH, 0, dialog);
+    worker->PostWrite(0, plan, dialog);
     const bool ended = dialog->WaitUntil([](const std::vector<Collector::Result>& results) {
       return !results.empty() && (results.back().message == MSG_DEVICE_FAILED || results.back().wparam == 100);
     });
@@ -216,7 +222,11 @@ TEST_P(DeviceWorkerFaultTest, FailsWithItsTextAndTheNextRequestWorks) {
   adapter.ArmFault(c.fault);
 
   auto target = std::make_shared<Collector>();
-  worker->Post(c.request, 0, target);
+  if (c.request == REQ_WRITE_FLASH) {
+    worker->PostWrite(0, plan, target);
+  } else {
+    worker->Post(c.request, 0, target);
+  }
   ASSERT_TRUE(target->WaitFor(MSG_DEVICE_FAILED));
   EXPECT_EQ(context.last_error(), c.text);
   EXPECT_FALSE(transport->open);
@@ -256,6 +266,9 @@ INSTANTIATE_TEST_SUITE_P(Faults, DeviceWorkerFaultTest, ::testing::ValuesIn(kFau
                          [](const ::testing::TestParamInfo<FaultCase>& param) { return param.param.name; });
 
 TEST_F(DeviceWorkerTest, OpenFailuresNameTheirRequest) {
+  adapter.SetWorkingMode(kModePeripheral);
+  ASSERT_TRUE(ReadAdapter());  // the key-code request needs a read in peripheral mode
+  const int opens_before = transport->opens;
   context.set_device_path("virtual/elsewhere");
   worker->Post(REQ_READ_CONFIG, 0, window);
   ASSERT_TRUE(window->WaitFor(MSG_DEVICE_FAILED));
@@ -263,20 +276,21 @@ TEST_F(DeviceWorkerTest, OpenFailuresNameTheirRequest) {
 
   plan.AddEntry(model::kMacroBlockAddress, std::vector<std::uint8_t>(10, 1));
   auto dialog = std::make_shared<Collector>();
-  worker->Post(REQ_WRITE_FLASH, 0, dialog);
+  worker->PostWrite(0, plan, dialog);
   ASSERT_TRUE(dialog->WaitFor(MSG_DEVICE_FAILED));
   EXPECT_EQ(context.last_error(), "OpenDevice(2)");
 
-  run_status.bytes[0] = kModePeripheral;  // as a read in peripheral mode leaves it
   worker->Post(REQ_READ_KEY_CODE, 0, dialog);
   ASSERT_TRUE(dialog->WaitFor(MSG_DEVICE_FAILED));
   EXPECT_EQ(context.last_error(), "Read Key Code: OpenDevice(2)");
-  EXPECT_EQ(transport->opens, 0);
+  EXPECT_EQ(transport->opens, opens_before);
 }
 
 TEST_F(DeviceWorkerTest, EmptyPlanCompletesWithoutTouchingTheAdapter) {
   auto dialog = std::make_shared<Collector>();
-  worker->Post(REQ_WRITE_FLASH, 0, dialog);
+  worker->PostWrite(0, plan, dialog);
+  EXPECT_EQ(dialog->WaitFor(MSG_PROGRESS), 100u);
+  worker->Post(REQ_WRITE_FLASH, 0, dialog);  // no plan at all
   EXPECT_EQ(dialog->WaitFor(MSG_PROGRESS), 100u);
   EXPECT_EQ(adapter.TotalRequests(), 0u);
 }
@@ -329,7 +343,7 @@ TEST_F(DeviceWorkerTest, ResultsForATargetThatWentAwayAreDropped) {
   ASSERT_TRUE(BuildSavePlan(model::BuildSaveJob(*image, model::kUnsavedMacro), plan));
   {
     auto closed_dialog = std::make_shared<Collector>();
-    worker->Post(REQ_WRITE_FLASH, 0, closed_dialog);
+    worker->PostWrite(0, plan, closed_dialog);
   }
   ASSERT_TRUE(ReadAdapter(9));
   EXPECT_EQ(adapter.pending_keys(), 0u);
@@ -346,6 +360,74 @@ TEST_F(DeviceWorkerTest, DestroyingTheWorkerEndsARunningPoll) {
   }
   worker.reset();
   EXPECT_FALSE(transport->open) << "the adapter is closed on the way out";
+}
+
+TEST_F(DeviceWorkerTest, EachReadHandsOverABufferOfItsOwn) {
+  const auto flash_config = Flash(model::kConfigBlockAddress, 16384);
+  // Two reads back to back: the first result is the UI's to edit while the worker fills the second.
+  worker->PostRead(1, 7, window);
+  worker->PostRead(2, 7, window);
+  ASSERT_EQ(window->WaitFor(MSG_READ_DONE), 1u);
+  const auto first = window->reads().at(0);
+  while (window->reads().size() < 2) ++first->image->config.records[0].name[0];
+  ASSERT_EQ(window->WaitFor(MSG_READ_DONE), 2u);
+  const auto second = window->reads().at(1);
+  ASSERT_NE(first->image.get(), second->image.get());
+  EXPECT_EQ(Bytes(BytesOf(second->image->config)), flash_config);
+  EXPECT_EQ(second->adapter, 7u);
+
+  // Unplugged in between: the read in the gap fails and leaves the handed-over results alone.
+  adapter.Unplug();
+  worker->PostRead(3, 7, window);
+  ASSERT_TRUE(window->WaitFor(MSG_DEVICE_FAILED));
+  const std::uint8_t no_configurations = 0;
+  adapter.LoadFlash(model::kConfigBlockAddress + 5, std::span(&no_configurations, 1));
+  adapter.Plug();
+  worker->PostRead(4, 8, window);
+  while (window->reads().size() < 3) ++second->image->config.records[0].name[1];
+  ASSERT_EQ(window->WaitFor(MSG_READ_DONE), 4u);
+  const auto third = window->reads().at(2);
+  EXPECT_EQ(third->adapter, 8u) << "the tag tells this plug-in from the last";
+  EXPECT_EQ(third->image->config.count, 0);
+  EXPECT_EQ(second->image->config.count, 1) << "an earlier result keeps what it read";
+  EXPECT_EQ(second->image->config.records[0].name[0], 'R');
+}
+
+TEST_F(DeviceWorkerTest, AWriteUsesThePlanAsItWasWhenPosted) {
+  ASSERT_TRUE(ReadAdapter());
+  image->config.host = 4;
+  ASSERT_TRUE(BuildSavePlan(model::BuildSaveJob(*image, model::kUnsavedConfig), plan));
+  const auto planned = Bytes(BytesOf(image->config));
+  auto dialog = std::make_shared<Collector>();
+  worker->PostWrite(0, plan, dialog);
+  // The caller refills its plan at once, while the worker writes.
+  image->config.host = 2;
+  ASSERT_TRUE(BuildSavePlan(model::BuildSaveJob(*image, model::kUnsavedConfig | model::kUnsavedMacro), plan));
+  ASSERT_TRUE(dialog->WaitUntil(
+      [](const std::vector<Collector::Result>& results) { return !results.empty() && results.back().wparam == 100; }));
+  EXPECT_EQ(Flash(model::kConfigBlockAddress, 16384), planned);
+  EXPECT_EQ(adapter.RequestCount(kCmdWriteFlash), 316u) << "the configuration block alone";
+}
+
+TEST_F(DeviceWorkerTest, FirmwareLengthOutsideTheFlashIsNotFollowedAndCountsAsLost) {
+  struct Case {
+    std::uint32_t address;
+    std::uint32_t length;
+  } const cases[] = {
+      {model::kFirmwareAddress, 0x00100000},         // far past the end of the flash
+      {model::kFirmwareAddress, kFirmwareAreaSize},  // the end byte one past the last sector
+      {0xFFFF0000, 0x08030000},                      // a 32-bit sum would wrap into the area
+  };
+  for (const Case& c : cases) {
+    std::uint8_t fields[8];
+    model::WriteU32(&fields[0], c.address);
+    model::WriteU32(&fields[4], c.length);
+    adapter.LoadFlash(model::kBootBlockAddress + 4, fields);
+    const std::size_t reads_before = adapter.RequestCount(kCmdReadFlash);
+    ASSERT_TRUE(ReadAdapter()) << c.address << "+" << c.length;
+    EXPECT_EQ(adapter.RequestCount(kCmdReadFlash) - reads_before, 2211u) << "no read after the firmware";
+    EXPECT_EQ(AdapterCheck(*image, kModeNormal).Next().text, "Firmware lost! Please restore firmware.");
+  }
 }
 
 }  // namespace

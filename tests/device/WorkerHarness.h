@@ -26,12 +26,23 @@ class Collector final : public ResultTarget {
     friend bool operator==(const Result&, const Result&) = default;
   };
 
-  void Deliver(int message, std::uint32_t wparam) override {
+  void Deliver(int message, std::uint32_t wparam, std::shared_ptr<ReadResult> read) override {
     {
       std::lock_guard lock(mutex_);
       results_.push_back({message, wparam});
+      if (read) reads_.push_back(std::move(read));
     }
     arrived_.notify_all();
+  }
+
+  // The reads handed over so far, in order; the test thread owns them as a window would.
+  std::vector<std::shared_ptr<ReadResult>> reads() const {
+    std::lock_guard lock(mutex_);
+    return reads_;
+  }
+  std::shared_ptr<ReadResult> last_read() const {
+    std::lock_guard lock(mutex_);
+    return reads_.empty() ? nullptr : reads_.back();
   }
 
   // The wParam of the first result `message` not waited for yet; nothing after `timeout`.
@@ -67,6 +78,7 @@ class Collector final : public ResultTarget {
   mutable std::mutex mutex_;
   std::condition_variable arrived_;
   std::vector<Result> results_;
+  std::vector<std::shared_ptr<ReadResult>> reads_;
   std::size_t consumed_ = 0;
 };
 

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <memory>
+
 #include "app/MainPage.h"
 #include "device/DeviceMessages.h"
 #include "device/ProtocolCodes.h"
+#include "device/ReadResult.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "emulator/Scenarios.h"
@@ -20,7 +24,20 @@ using app::kPageDeviceArrival;
 using app::kPageDeviceRemove;
 using dialogs::MessageBoxAnswers;
 
-class MainWindowDeviceTest : public MainWindowFixture {};
+class MainWindowDeviceTest : public MainWindowFixture {
+ protected:
+  // Delivers a result as the worker would, with a read of the adapter tagged `adapter_tag` whose configuration
+  // block names console `host`.
+  void PostResult(int message, std::uintptr_t wparam, std::uint64_t adapter_tag, std::uint8_t host = 0) {
+    auto read = std::make_shared<device::ReadResult>();
+    read->adapter = adapter_tag;
+    read->run_status.bytes = {3, 0, 0, 0};
+    read->image = model::MakeFlashImage();
+    read->image->config.host = host;
+    toolkit::PostMessage(window->Ref(), static_cast<unsigned>(message), wparam, 0, std::move(read));
+    QCoreApplication::sendPostedEvents();
+  }
+};
 
 TEST_F(MainWindowDeviceTest, StartsWithoutAdapterOnTheConnectPageAndStaysThere) {
   StartWindow(false);
@@ -134,8 +151,7 @@ TEST_F(MainWindowDeviceTest, OldGenerationAdaptersGetTheirIncompatiblePages) {
 TEST_F(MainWindowDeviceTest, IncompatibleWithAnotherValueChangesNothing) {
   ASSERT_TRUE(StartOnAdapterPage());
   for (const std::uintptr_t value : {std::uintptr_t{0}, std::uintptr_t{3}, std::uintptr_t{255}}) {
-    toolkit::PostMessage(window->Ref(), device::MSG_INCOMPATIBLE, value);
-    QCoreApplication::sendPostedEvents(window.get());
+    PostResult(device::MSG_INCOMPATIBLE, value, window->presence().adapter_tag());
     EXPECT_EQ(Page(), kPageDeviceArrival) << value;
   }
 }
@@ -144,7 +160,39 @@ TEST_F(MainWindowDeviceTest, ResultsForAnAdapterThatHasGoneAreIgnored) {
   StartWindow(false);
   toolkit::PostMessage(window->Ref(), device::MSG_READ_DONE);
   toolkit::PostMessage(window->Ref(), device::MSG_INCOMPATIBLE, 2);
-  QCoreApplication::sendPostedEvents(window.get());
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(Page(), kPageDeviceRemove);
+}
+
+TEST_F(MainWindowDeviceTest, OnlyAReadOfThePresentAdapterReplacesTheShownImage) {
+  ASSERT_TRUE(StartOnAdapterPage());
+  const std::uint64_t tag = window->presence().adapter_tag();
+  const model::FlashImage* shown = state.image.get();
+  PostResult(device::MSG_READ_DONE, 0, tag - 1, 77);  // late, from an earlier plug-in
+  PostResult(device::MSG_INCOMPATIBLE, 2, tag - 1);
+  EXPECT_NE(state.image->config.host, 77);
+  EXPECT_EQ(Page(), kPageDeviceArrival);
+
+  PostResult(device::MSG_READ_DONE, 0, tag, 78);
+  EXPECT_EQ(state.image->config.host, 78);
+  EXPECT_EQ(state.run_status.working_mode(), 3);
+  EXPECT_EQ(state.image.get(), shown) << "the shown image keeps its place";
+
+  adapter.Unplug();
+  ASSERT_TRUE(WaitUntil([this] { return Page() == kPageDeviceRemove; }));
+  PostResult(device::MSG_READ_DONE, 0, tag, 79);  // finished after its adapter went away
+  EXPECT_EQ(state.image->config.host, 78);
+  EXPECT_EQ(Page(), kPageDeviceRemove);
+}
+
+TEST_F(MainWindowDeviceTest, AWorkerThatCannotStartIsReported) {
+  start_worker = [](device::DeviceWorker&) { return EAGAIN; };
+  MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
+  StartWindow(true);
+  ASSERT_EQ(MessageBoxAnswers::Shown().size(), 1);
+  const dialogs::ShownMessageBox box = MessageBoxAnswers::Shown().front();
+  EXPECT_EQ(box.title, QStringLiteral("USB Error"));
+  EXPECT_TRUE(box.text.contains(QStringLiteral("error 11"))) << box.text.toStdString();
   EXPECT_EQ(Page(), kPageDeviceRemove);
 }
 

@@ -47,7 +47,9 @@ void MainWindowFixture::StartWindow(bool plugged, const char* scenario) {
   ASSERT_TRUE(emulator::LoadScenario(adapter, scenario));
   if (!plugged) adapter.Unplug();
   source = std::make_unique<app::demo::VirtualAdapterSource>(adapter);
-  window = std::make_unique<app::CMainWnd>(Environment());
+  app::MainWndEnvironment environment = Environment();
+  if (start_worker) environment.start_worker = start_worker;
+  window = std::make_unique<app::CMainWnd>(std::move(environment));
   ASSERT_TRUE(window->Create(nullptr, QStringLiteral("Torvane Manager"), toolkit::WindowImplBase::Kind::kMain))
       << window->GetBuildError().toStdString();
   window->ShowWindow(true);

@@ -50,6 +50,8 @@ class MainWindowFixture : public ::testing::Test {
   std::unique_ptr<app::CMainWnd> window;
   std::vector<QUrl> opened_links;
   bool links_open = true;  // what the recorded browser answers
+  // How the window starts its device worker; empty for the real start.
+  std::function<int(device::DeviceWorker&)> start_worker;
 };
 
 }  // namespace torvane::testing

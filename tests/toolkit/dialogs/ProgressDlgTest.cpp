@@ -110,13 +110,14 @@ TEST_F(ProgressDlgTest, TheWorkersResultsReachTheDialogFromItsThreadAndAreDroppe
   auto target = std::make_shared<WindowResultTarget>(dialog->Ref());
   WhenModal([target](WindowImplBase&) {
     std::thread worker([target] {
-      for (std::uint32_t percent = 10; percent <= 100; percent += 10) target->Deliver(device::MSG_PROGRESS, percent);
+      for (std::uint32_t percent = 10; percent <= 100; percent += 10)
+        target->Deliver(device::MSG_PROGRESS, percent, nullptr);
     });
     worker.join();
   });
   EXPECT_EQ(dialog->ShowModal(), kIdYes);
   dialog.reset();
-  std::thread late([target] { target->Deliver(device::MSG_DEVICE_FAILED, 0); });
+  std::thread late([target] { target->Deliver(device::MSG_DEVICE_FAILED, 0, nullptr); });
   late.join();
   QCoreApplication::processEvents();
 }

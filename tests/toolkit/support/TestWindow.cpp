@@ -20,8 +20,9 @@ void TestWindow::DefaultNotify(toolkit::TNotifyUI& msg) {
   WindowImplBase::DefaultNotify(msg);
 }
 
-bool TestWindow::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) {
-  messages.push_back({message, wparam, lparam});
+bool TestWindow::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                                     const std::any& payload) {
+  messages.push_back({message, wparam, lparam, payload});
   return true;
 }
 

@@ -18,7 +18,8 @@ class TestWindow : public toolkit::WindowImplBase {
   QString GetSkinFile() const override { return skin_file_; }
   void InitWindow() override;
   void Notify(toolkit::TNotifyUI& msg) override;
-  bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) override;
+  bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                           const std::any& payload) override;
   bool MessageFilter(QKeyEvent* event) override;
   toolkit::CControlUI* CreateControl(const QString& element_name) override;
   bool OnClose(int code) override;
@@ -35,6 +36,7 @@ class TestWindow : public toolkit::WindowImplBase {
     unsigned message;
     std::uintptr_t wparam;
     std::intptr_t lparam;
+    std::any payload;
   };
   std::vector<Message> messages;
   std::vector<int> close_requests;

@@ -62,6 +62,18 @@ TEST(SkinArchiveTest, DamagedMemberDataReadsAsMissingRatherThanGarbage) {
   EXPECT_TRUE(!read || *read == text) << "a damaged member must not come back as other bytes";
 }
 
+TEST(SkinArchiveTest, AMemberWhoseChecksumDisagreesReadsAsMissing) {
+  QByteArray zip = testing::BuildZip({{"fw.bin", QByteArray(3000, 'f')}});
+  // The data inflates cleanly; only the stored CRC-32 (local header offset 14, central entry offset 16) is wrong.
+  zip[14] = static_cast<char>(zip[14] ^ 0x01);
+  const qsizetype central = zip.indexOf(QByteArray("PK\x01\x02", 4));
+  ASSERT_GT(central, 0);
+  zip[central + 16] = static_cast<char>(zip[central + 16] ^ 0x01);
+  const auto archive = SkinArchive::Open(Bytes(zip));
+  ASSERT_TRUE(archive);
+  EXPECT_FALSE(archive->Read("fw.bin"));
+}
+
 TEST(SkinArchiveTest, ImagesDecodeOnceAndUndecodableOnesAreNull) {
   const QByteArray png = testing::SolidPng(12, 8, 0xFF007DFF);
   const QByteArray zip = testing::BuildZip({{"dot.png", png}, {"bad.png", "not an image"}});

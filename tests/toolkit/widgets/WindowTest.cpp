@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <thread>
 
 namespace torvane::toolkit {
@@ -224,26 +225,34 @@ TEST_F(WindowTest, PostedMessagesArriveInOrderOnTheUiThread) {
   const WindowRef ref = window->Ref();
   std::thread worker([ref] {
     for (unsigned i = 0; i < 50; ++i) PostMessage(ref, 1330, i, -static_cast<std::intptr_t>(i));
+    PostMessage(ref, 1327, 0, 0, std::make_shared<std::string>("read"));  // data handed over with the message
     PostMessage(ref, 1332);
   });
   worker.join();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->messages.size() >= 51; }));
-  ASSERT_EQ(window->messages.size(), 51u);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->messages.size() >= 52; }));
+  ASSERT_EQ(window->messages.size(), 52u);
   for (unsigned i = 0; i < 50; ++i) {
     EXPECT_EQ(window->messages[i].message, 1330u);
     EXPECT_EQ(window->messages[i].wparam, i);
     EXPECT_EQ(window->messages[i].lparam, -static_cast<std::intptr_t>(i));
+    EXPECT_FALSE(window->messages[i].payload.has_value());
   }
+  const auto* read = std::any_cast<std::shared_ptr<std::string>>(&window->messages[50].payload);
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(**read, "read");
   EXPECT_EQ(window->messages.back().message, 1332u);
 }
 
 TEST_F(WindowTest, MessagesForAWindowThatIsGoneAreDropped) {
   auto window = MakeWindow();
   const WindowRef ref = window->Ref();
-  PostMessage(ref, 1330, 100);
+  auto payload = std::make_shared<int>(7);
+  const std::weak_ptr<int> watch = payload;
+  PostMessage(ref, 1330, 100, 0, std::move(payload));
   window.reset();
   EXPECT_TRUE(ref.isNull());
   QCoreApplication::processEvents();  // would touch freed memory if the message were still delivered
+  EXPECT_TRUE(watch.expired()) << "the payload goes with the dropped message";
   PostMessage(ref, 1330, 100);
   QCoreApplication::processEvents();
 }
