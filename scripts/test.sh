@@ -11,10 +11,10 @@ jobs=$(nproc)
 
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVANE_SANITIZE=ON
 cmake --build build/asan -j "$jobs"
-ctest --test-dir build/asan --output-on-failure -j "$jobs"
+ctest --test-dir build/asan --output-on-failure --timeout 300 -j "$jobs"
 
 cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVANE_TSAN=ON \
   -DTORVANE_BUILD_GUI=OFF -DTORVANE_BUILD_BENCH=OFF
 cmake --build build/tsan -j "$jobs"
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-  ctest --test-dir build/tsan --output-on-failure -j "$jobs"
+  ctest --test-dir build/tsan --output-on-failure --timeout 300 -j "$jobs"

@@ -13,6 +13,7 @@
 #include "device/CompatibilityRules.h"
 #include "device/DeviceMessages.h"
 #include "dialogs/CMyProgressUI.h"
+#include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
 #include "model/catalogue/GameCatalogue.h"
@@ -174,6 +175,26 @@ void CMainWnd::MarkUnsaved(unsigned bits) {
   SetControlText(u"btnSave", QString::fromUtf8(kSaveUnsavedText));
   SetControlTextColor(u"btnSave", kSaveUnsavedTextColor);
   EnableControl(u"btnSave", true);
+}
+
+bool CMainWnd::WritePlan(const device::WritePlan& plan, int mode) {
+  if (!worker_ || writing_) return false;
+  writing_ = true;
+  int result = 0;
+  {
+    dialogs::CProgressDlg dialog;
+    dialog.SetMode(mode);
+    if (dialog.Create(this, QString())) {
+      // The dialog's target dies with the dialog, so a late message of this write reaches nobody.
+      const auto target = std::make_shared<dialogs::WindowResultTarget>(dialog.Ref());
+      worker_->PostWrite(0, plan, target);
+      result = dialog.ShowModal();
+    }
+  }
+  writing_ = false;
+  if (result == dialogs::kIdYes) return true;
+  toolkit::PostMessage(Ref(), device::MSG_DEVICE_FAILED);
+  return false;
 }
 
 void CMainWnd::ShowHomePage() {

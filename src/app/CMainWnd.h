@@ -59,6 +59,12 @@ class CMainWnd final : public toolkit::WindowImplBase {
   void ShowMacroManager();
   // Marks regions as changed (kUnsaved* bits) and shows "Save *".
   void MarkUnsaved(unsigned bits);
+  // Writes `plan` to the adapter behind the progress dialog in `mode` (a dialogs::ProgressMode). True when the
+  // worker reported the write done; otherwise the main window is sent MSG_DEVICE_FAILED, which shows "USB Error"
+  // with the worker's text, and false comes back. Never runs two writes at once: a second call while one runs
+  // returns false at once.
+  bool WritePlan(const device::WritePlan& plan, int mode);
+  bool IsWriting() const { return writing_; }
   unsigned unsaved_mask() const { return unsaved_mask_; }
   int CurrentPage() const;
   void SelectPage(int page);
@@ -86,6 +92,7 @@ class CMainWnd final : public toolkit::WindowImplBase {
   MainWndEnvironment env_;
   std::unique_ptr<platform::SingleInstance> instance_;
   bool refused_second_instance_ = false;
+  bool writing_ = false;
   bool exit_requested_ = false;
 
   toolkit::CTabLayoutUI* tab_ = nullptr;
