@@ -21,10 +21,8 @@ inline constexpr std::uint32_t kIncompatibleUpgradable = 1;
 inline constexpr std::uint32_t kIncompatibleNeedsOldManager = 2;
 std::uint32_t OldGenerationKind(const model::InfoBlock& info);
 
-// The firmware area: sectors 5 and 6, two sectors of 128 KiB from the
-// firmware address. The adapter's flash ends with it.
-inline constexpr std::uint32_t kFirmwareAreaSize = 2 * 128 * 1024;
-inline constexpr std::uint32_t kFirmwareAreaEnd = model::kFirmwareAddress + kFirmwareAreaSize;
+using model::kFirmwareAreaSize;
+inline constexpr std::uint32_t kFirmwareAreaEnd = model::kFlashEndAddress;
 
 // Where the byte after the firmware sits, as the boot block's address and
 // length put it; nothing when that lies outside the firmware area, where no

@@ -11,11 +11,11 @@
 namespace torvane::emulator {
 
 inline constexpr std::uint8_t kErasedByte = 0xFF;
-inline constexpr std::uint32_t kFirmwareSectorSize = 128 * 1024;
+using model::kFirmwareSectorSize;
 // The modelled flash: the information block (last 64 bytes of the boot loader's
 // sector) up to the end of the second firmware sector.
 inline constexpr std::uint32_t kFlashBegin = model::kInfoBlockAddress;
-inline constexpr std::uint32_t kFlashEnd = model::kFirmwareAddress + 2 * kFirmwareSectorSize;
+inline constexpr std::uint32_t kFlashEnd = model::kFlashEndAddress;
 inline constexpr std::uint32_t kFlashSize = kFlashEnd - kFlashBegin;
 // Everything below belongs to the boot loader and cannot be written or erased.
 inline constexpr std::uint32_t kWritableBegin = model::kBootBlockAddress;

@@ -28,6 +28,10 @@ inline constexpr std::uint32_t kMacroBlockAddress = 0x08008000;
 inline constexpr std::uint32_t kConfigBlockAddress = 0x0800C000;
 inline constexpr std::uint32_t kResponseBlockAddress = 0x08010000;
 inline constexpr std::uint32_t kFirmwareAddress = 0x08020000;
+// The firmware area, sectors 5 and 6 of 128 KiB each, is the end of the adapter's flash.
+inline constexpr std::uint32_t kFirmwareSectorSize = 128 * 1024;
+inline constexpr std::uint32_t kFirmwareAreaSize = 2 * kFirmwareSectorSize;
+inline constexpr std::uint32_t kFlashEndAddress = kFirmwareAddress + kFirmwareAreaSize;
 
 // The adapter's device information; the manager only reads it.
 struct InfoBlock {

@@ -76,7 +76,10 @@ int main(int argc, char** argv) {
   }
 
   emu::VirtualAdapter adapter;
-  emu::LoadScenario(adapter, options.scenario);
+  if (!emu::LoadScenario(adapter, options.scenario)) {
+    std::cerr << "torvane-emulator: the scenario " << options.scenario << " cannot be loaded\n";
+    return 2;
+  }
   emu::SocketServer server(adapter, options.socket_path);
   server.set_latency(options.latency);
   if (!server.Start(error)) {
