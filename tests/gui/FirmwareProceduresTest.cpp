@@ -104,8 +104,16 @@ TEST_F(FirmwareProceduresTest, LostConfigurationIsRestoredAndTheFirmwareKept) {
   const auto boot_before = OnAdapter<model::BootBlock>(model::kBootBlockAddress);
   for (const int answer : {dialogs::kIdOk, dialogs::kIdYes, dialogs::kIdOk}) MessageBoxAnswers::SetNextAnswer(answer);
   adapter.SetRequestLogging(true);
+  // No second write can be started from the page while this one runs (the erase keeps it running a while).
+  adapter.SetEraseTime(std::chrono::milliseconds(20));
+  bool buttons_off_while_writing = false;
+  WhenModalShows(u"myProgressUSB_Task", [&](toolkit::WindowImplBase&) {
+    buttons_off_while_writing = !Control(u"btnDeviceArrival")->IsEnabled() && !Control(u"btnUpgrade")->IsEnabled();
+  });
 
   Click(u"btnDeviceArrival");
+  EXPECT_TRUE(buttons_off_while_writing);
+  EXPECT_TRUE(Control(u"btnDeviceArrival")->IsEnabled());
 
   EXPECT_EQ(ShownTitles(), (QStringList{"Error", "Restore Configuration Warning", "Restore Configuration"}));
   EXPECT_EQ(MessageBoxAnswers::Shown().back().text, QStringLiteral("Restore successfully!"));
