@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QEnterEvent>
+#include <QMouseEvent>
 
 #include "app/FirmwareProcedures.h"
 #include "app/MainPage.h"
@@ -73,6 +74,18 @@ TEST_F(PageRenderTest, TheAdapterPageAndItsQuestionsRender) {
   // The glow is the accent's blue, not a grey veil.
   EXPECT_GT(qBlue(hovered), qBlue(idle) + 8);
   EXPECT_GT(qBlue(hovered) - qRed(hovered), qBlue(idle) - qRed(idle));
+
+  adapter_button->clearFocus();
+  SaveRendering(QStringLiteral("main_page3_adapter_hovered_only.png"));
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 20), QPointF(20, 20), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(adapter_button, &press);
+  SaveRendering(QStringLiteral("main_page3_adapter_pressed.png"));
+  // Released outside: no click.
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-5, -5), QPointF(-5, -5), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QCoreApplication::sendEvent(adapter_button, &release);
+  EXPECT_EQ(Page(), app::kPageDeviceArrival);
 
   app::FirmwareProcedures procedures(*window, state);
   RenderModal(u"YesBtn", QStringLiteral("question_upgrade_firmware.png"), dialogs::kIdNo);
