@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/AdapterChecks.h"
+#include "app/FirmwareProcedures.h"
 #include "app/MainPage.h"
 #include "app/MainWindowTexts.h"
 #include "device/AdapterTexts.h"
 #include "device/CompatibilityRules.h"
 #include "device/DeviceMessages.h"
+#include "dialogs/CHelpDlg.h"
 #include "dialogs/CMyProgressUI.h"
 #include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
@@ -238,6 +241,31 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
   } else if (msg.sender_name == u"btnHome") {
     msg.handled = true;
     ShowHomePage();
+  } else if (msg.sender_name == u"btnDeviceArrival") {
+    msg.handled = true;
+    AdapterChecks(*this, *env_.state).Run();
+  } else if (msg.sender_name == u"btnUpgrade") {
+    msg.handled = true;
+    FirmwareProcedures(*this, *env_.state).RunUpgradeButton();
+  } else if (msg.sender_name == u"btnhelp") {
+    msg.handled = true;
+    dialogs::CHelpDlg::Run(this, *env_.state->image);
+  }
+}
+
+void CMainWnd::ExitProgram() {
+  exit_requested_ = true;
+  Close(0);
+}
+
+void CMainWnd::ClearUnsaved() {
+  unsaved_mask_ = 0;
+  ResetSaveButton();
+}
+
+void CMainWnd::RequestFreshRead() {
+  if (worker_ && presence_.state() == device::PresenceState::kPresent) {
+    worker_->PostRead(0, presence_.adapter_tag(), owner_target_);
   }
 }
 

@@ -71,6 +71,14 @@ class CMainWnd final : public toolkit::WindowImplBase {
   // The macro block as the macro manager found it, for the comparison when the manager is left.
   void TakeMacroSnapshot();
 
+  // Adapter page: the checks, the upgrade and the restores.
+  // Ends the program with exit code 0, whatever the pages hold.
+  void ExitProgram();
+  // Drops the unsaved marks: the adapter now holds what the image holds.
+  void ClearUnsaved();
+  // Asks the worker to read the present adapter again; its result replaces the image and shows the adapter page.
+  void RequestFreshRead();
+
   const QString& MappingGroupName(std::size_t group) const { return mapping_group_names_.at(group); }
   const device::DevicePresence& presence() const { return presence_; }
   bool IsSettling() const { return presence_host_ && presence_host_->IsSettling(); }

@@ -10,7 +10,16 @@
 #include <QPainterPath>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace torvane::toolkit {
+
+namespace {
+
+// How far a glowing button's glow reaches beyond its drawing, in pixels.
+constexpr double kGlowSpread = 10.0;
+
+}  // namespace
 
 CButtonUI::CButtonUI(QWidget* parent) : CLabelUI(parent) {
   SetTextAlign(Qt::AlignCenter);
@@ -84,7 +93,8 @@ void CButtonUI::SetAttribute(const QString& name, const QString& value) {
   } else if (NameIs(name, u"appearance")) {
     static const std::pair<const char16_t*, Appearance> kinds[] = {
         {u"raised", Appearance::kRaised}, {u"primary", Appearance::kPrimary}, {u"flat", Appearance::kFlat},
-        {u"link", Appearance::kLink},     {u"close", Appearance::kClose},     {u"none", Appearance::kNone}};
+        {u"link", Appearance::kLink},     {u"close", Appearance::kClose},     {u"none", Appearance::kNone},
+        {u"glow", Appearance::kGlow}};
     for (const auto& [word, kind] : kinds) {
       if (NameIs(value, word)) SetAppearance(kind);
     }
@@ -106,6 +116,10 @@ bool CButtonUI::UsesThemeShape() const {
 }
 
 void CButtonUI::PaintBkColor(QPainter& painter) {
+  if (appearance_ == Appearance::kGlow) {
+    CLabelUI::PaintBkColor(painter);
+    return PaintGlow(painter);  // behind the drawing
+  }
   const bool enabled = IsEnabledInWindow();
   std::uint32_t state_color = 0;
   if (enabled && pushed_ && hot_) state_color = pushed_bk_color_;
@@ -146,6 +160,7 @@ void CButtonUI::PaintThemeShape(QPainter& painter, bool selected) const {
       break;
     case Appearance::kLink:
     case Appearance::kNone:
+    case Appearance::kGlow:  // its glow is drawn behind, whatever the content
       break;
   }
   const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -169,9 +184,48 @@ void CButtonUI::PaintThemeShape(QPainter& painter, bool selected) const {
   }
 }
 
+void CButtonUI::PaintGlow(QPainter& painter) const {
+  if (!IsEnabledInWindow() || !(hot_ || HasKeyboardFocus())) return;
+  const bool down = pushed_ && hot_;
+  const QColor accent = theme::Color(down ? theme::kAccentPushed : theme::kAccent);
+  const double spread = kGlowSpread;
+  const double radius = 3.0 * theme::kRadius;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  QColor tint = accent;
+  tint.setAlpha(down ? 40 : 26);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(tint);
+  const QRectF inner = QRectF(rect()).adjusted(spread, spread, -spread, -spread);
+  painter.drawRoundedRect(inner, radius, radius);
+  // Rings fading outward from the drawing's edge make the glow soft rather than a box.
+  painter.setBrush(Qt::NoBrush);
+  for (int step = 0; step < static_cast<int>(spread); ++step) {
+    QColor ring = accent;
+    ring.setAlpha(std::max(0, 110 - step * (110 / static_cast<int>(spread))));
+    painter.setPen(QPen(ring, 1.0));
+    const double grow = step + 0.5;
+    painter.drawRoundedRect(inner.adjusted(-grow, -grow, grow, grow), radius + grow, radius + grow);
+  }
+  painter.restore();
+}
+
 void CButtonUI::PaintStatusImage(QPainter& painter) {
   if (DrawImage(painter, StateImage())) return;
   if (UsesThemeShape()) return PaintThemeShape(painter, false);
+  if (appearance_ == Appearance::kGlow) {
+    if (!IsEnabledInWindow() || !(pushed_ && hot_)) return;
+    // Pressed: the drawing itself darkens a little, inside the glow's rounded outline.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 48));
+    const double radius = 3.0 * theme::kRadius;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(kGlowSpread, kGlowSpread, -kGlowSpread, -kGlowSpread), radius,
+                            radius);
+    painter.restore();
+    return;
+  }
   // Over a layout's own image or colour, hover and press show as a light veil.
   if (!IsEnabledInWindow() || !hot_) return;
   painter.save();
@@ -188,6 +242,18 @@ bool CButtonUI::ShowsAccentFill() const {
 void CButtonUI::PaintBorder(QPainter& painter) {
   CLabelUI::PaintBorder(painter);
   if (!HasKeyboardFocus()) return;
+  if (appearance_ == Appearance::kGlow) {
+    // The ring follows the glow's rounded outline, just outside the drawing.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(theme::Color(theme::kAccent), theme::kFocusRing));
+    painter.setBrush(Qt::NoBrush);
+    const double inset = kGlowSpread - theme::kFocusRing;
+    const double radius = 3.0 * theme::kRadius + theme::kFocusRing;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), radius, radius);
+    painter.restore();
+    return;
+  }
   painter.save();
   painter.setPen(QPen(theme::Color(ShowsAccentFill() ? theme::kText : theme::kAccent), theme::kFocusRing));
   painter.setBrush(Qt::NoBrush);

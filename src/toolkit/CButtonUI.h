@@ -8,11 +8,12 @@ namespace torvane::toolkit {
 // "click"; a right click sends "rclick". State images ("normalimage", "hotimage", "pushedimage", "focusedimage",
 // "disabledimage") and state colours ("hottextcolor", "pushedtextcolor", "hotbkcolor", "pushedbkcolor") come from
 // the layout; without images the button is drawn in the theme's "appearance": "raised" (default), "primary",
-// "flat", "link", "close" (a cross) or "none". It shows hover and pressed states and, when reached by the
+// "flat", "link", "close" (a cross) or "none". "glow" suits a drawing given as the background image: hover and keyboard
+// focus put a soft rounded accent glow around it, a press darkens it. It shows hover and pressed states and, when reached by the
 // keyboard, a focus ring.
 class CButtonUI : public CLabelUI {
  public:
-  enum class Appearance { kRaised, kPrimary, kFlat, kLink, kClose, kNone };
+  enum class Appearance { kRaised, kPrimary, kFlat, kLink, kClose, kNone, kGlow };
 
   explicit CButtonUI(QWidget* parent = nullptr);
   QString GetClass() const override;
@@ -47,6 +48,7 @@ class CButtonUI : public CLabelUI {
   bool UsesThemeShape() const;
   // True while the theme fills the button with the accent colour (the focus ring then turns light).
   virtual bool ShowsAccentFill() const;
+  void PaintGlow(QPainter& painter) const;
 
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

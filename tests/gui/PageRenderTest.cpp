@@ -1,7 +1,16 @@
 // Renders every page of the main window to PNG files in the build folder, for people to look at.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QMouseEvent>
+
+#include "app/FirmwareProcedures.h"
 #include "app/MainPage.h"
+#include "dialogs/MessageBoxAnswers.h"
+#include "dialogs/MessageBoxCodes.h"
+#include "toolkit/CButtonUI.h"
 #include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
 
@@ -33,6 +42,59 @@ TEST_F(PageRenderTest, EveryPageRendersAtTheWindowSize) {
   adapter.Unplug();
   ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceRemove; }));
   SaveRendering(QStringLiteral("main_page2_device_remove.png"));
+}
+
+// Grabs the next modal window with `control` to `file_name`, then closes it with `code`.
+void RenderModal(const char16_t* control, const QString& file_name, int code) {
+  WhenModalShows(control, [file_name, code](toolkit::WindowImplBase& dialog) {
+    QCoreApplication::processEvents();
+    const QString path = RenderPath(file_name);
+    if (!path.isEmpty()) {
+      EXPECT_TRUE(dialog.grab().save(path)) << path.toStdString();
+    }
+    dialog.Close(code);
+  });
+}
+
+TEST_F(PageRenderTest, TheAdapterPageAndItsQuestionsRender) {
+  ASSERT_TRUE(StartOnAdapterPage("old-firmware"));
+  auto* adapter_button = window->FindControl<toolkit::CButtonUI>(u"btnDeviceArrival");
+  ASSERT_NE(adapter_button, nullptr);
+  EXPECT_EQ(adapter_button->GetAppearance(), toolkit::CButtonUI::Appearance::kGlow);
+  EXPECT_EQ(adapter_button->width(), 340);
+  EXPECT_FALSE(QAccessible::queryAccessibleInterface(adapter_button)->text(QAccessible::Name).isEmpty());
+  const QPoint glow_spot(4, adapter_button->height() / 2);  // beside the drawing, inside the glow
+  const QRgb idle = adapter_button->grab().toImage().pixel(glow_spot);
+
+  adapter_button->setFocus(Qt::TabFocusReason);
+  QEnterEvent enter(QPointF(20, 20), QPointF(20, 20), QPointF(20, 20));
+  QCoreApplication::sendEvent(adapter_button, &enter);
+  SaveRendering(QStringLiteral("main_page3_adapter_hovered.png"));
+  const QRgb hovered = adapter_button->grab().toImage().pixel(glow_spot);
+  // The glow is the accent's blue, not a grey veil.
+  EXPECT_GT(qBlue(hovered), qBlue(idle) + 8);
+  EXPECT_GT(qBlue(hovered) - qRed(hovered), qBlue(idle) - qRed(idle));
+
+  adapter_button->clearFocus();
+  SaveRendering(QStringLiteral("main_page3_adapter_hovered_only.png"));
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 20), QPointF(20, 20), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(adapter_button, &press);
+  SaveRendering(QStringLiteral("main_page3_adapter_pressed.png"));
+  // Released outside: no click.
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-5, -5), QPointF(-5, -5), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QCoreApplication::sendEvent(adapter_button, &release);
+  EXPECT_EQ(Page(), app::kPageDeviceArrival);
+
+  app::FirmwareProcedures procedures(*window, state);
+  RenderModal(u"YesBtn", QStringLiteral("question_upgrade_firmware.png"), dialogs::kIdNo);
+  EXPECT_EQ(procedures.UpgradeFirmware(), app::FirmwareProcedures::kUpgradeDeclined);
+  RenderModal(u"YesBtn", QStringLiteral("question_restore_configuration.png"), dialogs::kIdNo);
+  EXPECT_EQ(procedures.RestoreConfiguration(), app::FirmwareProcedures::kRestoreDeclined);
+  RenderModal(u"btnRestoreFactoryConfig", QStringLiteral("restore_factory_dlg.png"), 0);
+  procedures.RunUpgradeButton();
+  EXPECT_TRUE(dialogs::MessageBoxAnswers::Shown().isEmpty());
 }
 
 TEST_F(PageRenderTest, TheLayoutHasEveryNamedPageAndControl) {

@@ -23,6 +23,10 @@ bool WaitUntil(const std::function<bool()>& done, int timeout_ms = 5000);
 // Where a test writes a rendering for people to look at; empty when the build names no folder.
 QString RenderPath(const QString& file_name);
 
+// Acts on the next modal window that has a control named `control` once it runs (polling, so it also finds a
+// dialog opened inside another modal run); `act` gets that window.
+void WhenModalShows(const char16_t* control, std::function<void(toolkit::WindowImplBase&)> act);
+
 // A main window over an in-process virtual adapter, with a lock name of its own so tests never meet a running
 // program or each other. Message boxes are answered from MessageBoxAnswers.
 class MainWindowFixture : public ::testing::Test {
@@ -33,7 +37,10 @@ class MainWindowFixture : public ::testing::Test {
   // Builds and shows the window; the adapter is plugged in (after loading `scenario`) or not.
   void StartWindow(bool plugged, const char* scenario = "working-mode-1");
   // Plugged in from the start: waits out the settle second and the read; true on page 3.
-  bool StartOnAdapterPage();
+  bool StartOnAdapterPage(const char* scenario = "working-mode-1");
+  // Clicks a button of the main window as the player would; returns once its handling (and any modal run it
+  // starts) has ended.
+  void Click(const char16_t* name);
   app::MainWndEnvironment Environment();
 
   int Page() const { return window->CurrentPage(); }
