@@ -137,7 +137,15 @@ void ConfigurationList::AppendItem(const model::ConfigRecord& record) {
   entry.logo_image = FromUtf8(model::GameImage(record.game_id));
   if (record.is_startup()) entry.startup = QString::fromUtf8(kStartupMark);
   entry.color = record.color.get();
-  List()->AddConfigItem(entry);
+  dialogs::CListCtrlUI* list = List();
+  if (!list->AddConfigItem(entry) || entry.startup.isEmpty()) return;
+  // The start-up mark as a pill in the accent colour, so it reads at a glance.
+  auto* mark = list->GetItemAt(list->GetCount() - 1)->findChild<toolkit::CControlUI*>(QStringLiteral("startup"));
+  if (!mark) return;
+  mark->SetBkColor(kCurrentConsoleColor);
+  mark->SetBorderRound(4);
+  mark->SetTextColor(0xFFFFFFFF);
+  mark->SetAttribute(QStringLiteral("align"), QStringLiteral("center"));
 }
 
 QString ConfigurationList::SelectedName() const {
