@@ -15,6 +15,7 @@
 #include "device/CompatibilityRules.h"
 #include "device/DeviceMessages.h"
 #include "dialogs/CHelpDlg.h"
+#include "dialogs/CListCtrlUI.h"
 #include "dialogs/CMyProgressUI.h"
 #include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
@@ -148,6 +149,8 @@ void CMainWnd::OnReadDone(const device::ReadResult* read) {
   // Copied in rather than swapped, so the shown image keeps its address for whatever refers to it.
   *env_.state->image = *read->image;
   env_.state->run_status = read->run_status;
+  // Edits left unsaved by an unplug come back over the same adapter's fresh read.
+  if (const unsigned restored = kept_edits_.RestoreInto(*env_.state->image); restored != 0) MarkUnsaved(restored);
   SelectPage(kPageDeviceArrival);
 }
 
@@ -156,6 +159,7 @@ void CMainWnd::OnDeviceRemoved() {
   ShowControl(u"btnTitle", false);
   SetControlBkImage(u"layWndBackground", QString::fromUtf8(kInitBackground));
   SelectPage(kPageDeviceRemove);
+  kept_edits_.Keep(*env_.state->image, unsaved_mask_);
   unsaved_mask_ = 0;
   ResetSaveButton();
 }
@@ -173,6 +177,11 @@ void CMainWnd::OnDeviceFailed() {
 }
 
 void CMainWnd::MarkUnsaved(unsigned bits) {
+  if (bits == 0) {
+    unsaved_mask_ = 0;
+    ResetSaveButton();
+    return;
+  }
   unsaved_mask_ |= bits & model::kUnsavedAll;
   if (unsaved_mask_ == 0) return;
   SetControlText(u"btnSave", QString::fromUtf8(kSaveUnsavedText));
@@ -209,6 +218,13 @@ void CMainWnd::ShowHomePage() {
   SetControlText(u"btnTitle", QString::fromUtf8(kHomeTitle));
   ShowControl(u"btnTitle", true);
   SetControlBkImage(u"layWndBackground", QString::fromUtf8(kHomeBackground));
+  home_.ShowCurrent();
+}
+
+void CMainWnd::OpenEditPage() {
+  SelectPage(kPagePlayEdit);
+  SetControlText(u"btnTitle", QString::fromUtf8(kEditConfigurationTitle));
+  ShowControl(u"btnHome", true);
 }
 
 void CMainWnd::ShowMacroManager() {
@@ -234,6 +250,11 @@ void CMainWnd::LeaveMacroManager() {
 }
 
 void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
+  // The home page's controls (and "btnSave", which saves from any page).
+  if (home_.Notify(msg)) {
+    msg.handled = true;
+    return;
+  }
   if (!msg.Is(toolkit::notify::kClick)) return;
   if (msg.sender_name == u"btn_Download_Upgrade_Tool" || msg.sender_name == u"btn_Download_Manager") {
     msg.handled = true;
@@ -265,6 +286,9 @@ void CMainWnd::ClearUnsaved() {
 
 void CMainWnd::RequestFreshRead() {
   if (worker_ && presence_.state() == device::PresenceState::kPresent) {
+    // The read replaces the shown image: unsaved edits step aside as for an unplug and come back over it.
+    kept_edits_.Keep(*env_.state->image, unsaved_mask_);
+    ClearUnsaved();
     worker_->PostRead(0, presence_.adapter_tag(), owner_target_);
   }
 }
@@ -294,6 +318,7 @@ void CMainWnd::mouseDoubleClickEvent(QMouseEvent* event) {
 
 toolkit::CControlUI* CMainWnd::CreateControl(const QString& element_name) {
   if (NameIs(element_name, "MyProgress")) return new dialogs::CMyProgressUI;
+  if (NameIs(element_name, "ListCtrl")) return new dialogs::CListCtrlUI(&GetPaintManager());
   return nullptr;
 }
 

@@ -15,6 +15,9 @@
 #include "device/DevicePresence.h"
 #include "device/DeviceWorker.h"
 #include "dialogs/WindowResultTarget.h"
+#include "editor/ConfigurationList.h"
+#include "editor/EditorHost.h"
+#include "editor/KeptEdits.h"
 #include "platform/SingleInstance.h"
 #include "toolkit/CTabLayoutUI.h"
 #include "toolkit/WindowImplBase.h"
@@ -34,7 +37,7 @@ struct MainWndEnvironment {
 
 // The program's one window. Its tab layout "tabLayoutWnd" holds every page; the window moves between them as the
 // adapter comes and goes and as the device worker reports.
-class CMainWnd final : public toolkit::WindowImplBase {
+class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost {
  public:
   explicit CMainWnd(MainWndEnvironment environment);
   ~CMainWnd() override;
@@ -57,17 +60,25 @@ class CMainWnd final : public toolkit::WindowImplBase {
   void ShowHomePage();
   // Title "Macro Manager", page 6, no "btnHome".
   void ShowMacroManager();
-  // Marks regions as changed (kUnsaved* bits) and shows "Save *".
-  void MarkUnsaved(unsigned bits);
+  // Marks regions as changed (kUnsaved* bits) and shows "Save *"; 0 clears the marker.
+  void MarkUnsaved(unsigned bits) override;
   // Writes `plan` to the adapter behind the progress dialog in `mode` (a dialogs::ProgressMode). True when the
   // worker reported the write done; otherwise the main window is sent MSG_DEVICE_FAILED, which shows "USB Error"
   // with the worker's text, and false comes back. Never runs two writes at once: a second call while one runs
   // returns false at once.
-  bool WritePlan(const device::WritePlan& plan, int mode);
+  bool WritePlan(const device::WritePlan& plan, int mode) override;
   bool IsWriting() const { return writing_; }
   unsigned unsaved_mask() const { return unsaved_mask_; }
   int CurrentPage() const;
   void SelectPage(int page);
+  // The editing pages' view of the window.
+  model::FlashImage& Image() override { return *env_.state->image; }
+  toolkit::WindowImplBase& Window() override { return *this; }
+  unsigned UnsavedMask() const override { return unsaved_mask_; }
+  // Page 5 for the selected configuration.
+  void OpenEditPage() override;
+  editor::ConfigurationList& home() { return home_; }
+
   // The macro block as the macro manager found it, for the comparison when the manager is left.
   void TakeMacroSnapshot();
 
@@ -107,6 +118,9 @@ class CMainWnd final : public toolkit::WindowImplBase {
   unsigned unsaved_mask_ = 0;
   std::array<QString, 4> mapping_group_names_;
   std::unique_ptr<model::MacroBlock> macro_snapshot_;
+  // The home page, and the edits an unplugged adapter left unsaved.
+  editor::ConfigurationList home_{*this};
+  editor::KeptEdits kept_edits_;
 
   std::shared_ptr<dialogs::WindowResultTarget> owner_target_;
   std::unique_ptr<PresenceTimerHost> presence_host_;

@@ -1,0 +1,115 @@
+// The home page, offscreen: refilling the list with 16 configurations and switching consoles, each to the next
+// paint of the list.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <memory>
+#include <string>
+
+#include "app/CMainWnd.h"
+#include "app/ManagerState.h"
+#include "dialogs/CListCtrlUI.h"
+#include "model/FlashImage.h"
+#include "model/HostType.h"
+#include "model/catalogue/GameCatalogue.h"
+#include "model/tables/ConfigTable.h"
+#include "model/tables/NameText.h"
+#include "skin/EmbeddedSkin.h"
+#include "toolkit/SkinArchive.h"
+#include "toolkit/Theme.h"
+
+namespace torvane {
+namespace {
+
+class PaintProbe : public QObject {
+ public:
+  bool painted = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// A main window on its home page, with 16 configurations: all on PS4, or spread over the five consoles.
+struct HomeWindow {
+  explicit HomeWindow(bool spread) {
+    model::PrepareCatalogue();
+    model::ConfigBlock& block = state.image->config;
+    for (std::size_t i = 0; i < model::kMaxConfigs; ++i) {
+      const int host = spread ? static_cast<int>(i % model::kHostCount) : model::kHostPS4;
+      const auto games = model::Catalogue(host);
+      model::ConfigRecord record = games[i % games.size()];
+      const std::string name = "Configuration " + std::to_string(i + 1);
+      model::StoreName(record.name, name, model::kNewConfigNameChars);
+      record.set_host_type(host);
+      record.color = model::kConfigColors[i];
+      record.set_startup(i < model::kHostCount);
+      block.records[i] = record;
+    }
+    block.count = model::kMaxConfigs;
+    block.host = model::kHostPS4;
+    window = std::make_unique<app::CMainWnd>(
+        app::MainWndEnvironment{.state = &state, .source = nullptr, .instance_name = "home-bench", .open_link = {}});
+    window->Create(nullptr, QStringLiteral("Torvane Manager"), toolkit::WindowImplBase::Kind::kMain);
+    window->ShowWindow(true);
+    window->ShowHomePage();
+    list = window->FindControl<dialogs::CListCtrlUI>(u"listctrl");
+    list->installEventFilter(&probe);
+    QCoreApplication::processEvents();
+  }
+
+  // Runs the event loop until the list has painted again.
+  void WaitForPaint() {
+    probe.painted = false;
+    while (!probe.painted) QApplication::processEvents(QEventLoop::AllEvents);
+  }
+
+  app::ManagerState state;
+  std::unique_ptr<app::CMainWnd> window;
+  dialogs::CListCtrlUI* list = nullptr;
+  PaintProbe probe;
+};
+
+void BM_RefillSixteen(benchmark::State& state) {
+  HomeWindow home(false);
+  for (auto _ : state) {
+    home.window->home().Show(model::kHostPS4);
+    home.WaitForPaint();
+  }
+  state.counters["cards"] = home.list->GetCount();
+}
+BENCHMARK(BM_RefillSixteen)->Unit(benchmark::kMillisecond);
+
+void BM_SwitchConsole(benchmark::State& state) {
+  HomeWindow home(true);
+  for (auto _ : state) {
+    home.window->home().SwitchHost();
+    home.WaitForPaint();
+  }
+}
+BENCHMARK(BM_SwitchConsole)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace torvane
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.contains(QStringLiteral("does not support raise()"))) previous(type, context, text);
+  });
+  QApplication app(argc, argv);
+  torvane::toolkit::theme::Apply(app);
+  torvane::toolkit::SkinArchive::SetCurrent(torvane::toolkit::SkinArchive::Open(torvane::skin::EmbeddedSkinArchive()));
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  torvane::toolkit::SkinArchive::SetCurrent(nullptr);
+  return 0;
+}
