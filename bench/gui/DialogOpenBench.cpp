@@ -111,20 +111,3 @@ BENCHMARK(BM_OpenAllGameCards)->ArgName("cold")->Arg(0)->Arg(1)->Unit(benchmark:
 
 }  // namespace
 }  // namespace torvane
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The offscreen platform says on every shown window that it cannot raise it.
-  static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (!text.contains(QStringLiteral("does not support raise()"))) previous(type, context, text);
-  });
-  QApplication app(argc, argv);
-  torvane::toolkit::theme::Apply(app);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  torvane::toolkit::SkinArchive::SetCurrent(nullptr);
-  return 0;
-}

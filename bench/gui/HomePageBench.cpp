@@ -96,20 +96,3 @@ BENCHMARK(BM_SwitchConsole)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace torvane
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (!text.contains(QStringLiteral("does not support raise()"))) previous(type, context, text);
-  });
-  QApplication app(argc, argv);
-  torvane::toolkit::theme::Apply(app);
-  torvane::toolkit::SkinArchive::SetCurrent(torvane::toolkit::SkinArchive::Open(torvane::skin::EmbeddedSkinArchive()));
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  torvane::toolkit::SkinArchive::SetCurrent(nullptr);
-  return 0;
-}
