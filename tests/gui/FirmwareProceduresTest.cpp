@@ -131,6 +131,11 @@ TEST_F(FirmwareProceduresTest, LostConfigurationIsRestoredAndTheFirmwareKept) {
 
 TEST_F(FirmwareProceduresTest, AnUpgradeFailingHalfWayIsRecoveredByTheNextClick) {
   ASSERT_TRUE(StartOnAdapterPage("old-firmware"));
+  // An unsaved edit of a block the upgrade keeps survives the fresh read.
+  auto macro_bytes = model::BytesOf(state.image->macro);
+  const std::uint8_t edited = static_cast<std::uint8_t>(macro_bytes[100] ^ 0xFF);
+  macro_bytes[100] = edited;
+  window->MarkUnsaved(model::kUnsavedMacro);
   adapter.ArmFault(emulator::Fault(emulator::FaultKind::kWrongAnswerCode, device::kCmdWriteFlash, 3));
   for (const int answer : {dialogs::kIdOk, dialogs::kIdYes, dialogs::kIdOk}) MessageBoxAnswers::SetNextAnswer(answer);
 
@@ -142,6 +147,8 @@ TEST_F(FirmwareProceduresTest, AnUpgradeFailingHalfWayIsRecoveredByTheNextClick)
   // The image is read again and shows what the adapter holds: no complete firmware, no configuration.
   ASSERT_TRUE(WaitUntil([this] { return !device::FirmwarePresent(state.image->boot); }));
   EXPECT_FALSE(device::ConfigurationIntact(*state.image));
+  EXPECT_EQ(model::BytesOf(state.image->macro)[100], edited);
+  EXPECT_EQ(window->unsaved_mask(), model::kUnsavedMacro);
 
   MessageBoxAnswers::Reset();
   for (const int answer : {dialogs::kIdYes, dialogs::kIdOk}) MessageBoxAnswers::SetNextAnswer(answer);
