@@ -8,6 +8,7 @@
 #include "model/catalogue/GameCatalogue.h"
 #include "skin/EmbeddedSkin.h"
 #include "toolkit/AttributeValues.h"
+#include "PaintProbe.h"
 #include "toolkit/SkinArchive.h"
 #include "toolkit/Theme.h"
 #include "toolkit/WindowImplBase.h"
@@ -24,18 +25,6 @@ void OpenSkin() {
   toolkit::SkinArchive::SetCurrent(nullptr);
   toolkit::SkinArchive::SetCurrent(toolkit::SkinArchive::Open(skin::EmbeddedSkinArchive()));
 }
-
-// Sees the first paint of the watched widget.
-class PaintProbe : public QObject {
- public:
-  bool painted = false;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return QObject::eventFilter(watched, event);
-  }
-};
 
 // The game selection layout with every game of the catalogue as a card: more than any console lists.
 class AllGamesWindow : public toolkit::WindowImplBase {

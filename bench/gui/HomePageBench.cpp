@@ -18,22 +18,12 @@
 #include "model/tables/ConfigTable.h"
 #include "model/tables/NameText.h"
 #include "skin/EmbeddedSkin.h"
+#include "PaintProbe.h"
 #include "toolkit/SkinArchive.h"
 #include "toolkit/Theme.h"
 
 namespace torvane {
 namespace {
-
-class PaintProbe : public QObject {
- public:
-  bool painted = false;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return QObject::eventFilter(watched, event);
-  }
-};
 
 // A main window on its home page, with 16 configurations: all on PS4, or spread over the five consoles.
 struct HomeWindow {
