@@ -1,6 +1,7 @@
 // Opening the game selection dialog, offscreen, from construction to the first paint of its card list.
 #include <benchmark/benchmark.h>
 
+#include "PaintProbe.h"
 #include "dialogs/CListCtrlUI.h"
 #include "dialogs/CPlaySelectDlg.h"
 #include "model/FlashImage.h"
@@ -8,7 +9,6 @@
 #include "model/catalogue/GameCatalogue.h"
 #include "skin/EmbeddedSkin.h"
 #include "toolkit/AttributeValues.h"
-#include "PaintProbe.h"
 #include "toolkit/SkinArchive.h"
 #include "toolkit/Theme.h"
 #include "toolkit/WindowImplBase.h"
@@ -39,8 +39,11 @@ class AllGamesWindow : public toolkit::WindowImplBase {
     for (int id = 0; id < model::kGameCount; ++id) {
       const auto title = model::GameTitle(id);
       const auto image = model::GameImage(id);
-      list->AddConfigItem({QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())), {},
-                           QString::fromUtf8(image.data(), static_cast<qsizetype>(image.size())), {}, 0});
+      list->AddConfigItem({QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+                           {},
+                           QString::fromUtf8(image.data(), static_cast<qsizetype>(image.size())),
+                           {},
+                           0});
     }
   }
 };

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "PaintProbe.h"
 #include "app/CMainWnd.h"
 #include "app/ManagerState.h"
 #include "dialogs/CListCtrlUI.h"
@@ -18,7 +19,6 @@
 #include "model/tables/ConfigTable.h"
 #include "model/tables/NameText.h"
 #include "skin/EmbeddedSkin.h"
-#include "PaintProbe.h"
 #include "toolkit/SkinArchive.h"
 #include "toolkit/Theme.h"
 

@@ -21,7 +21,8 @@ QString VersionText(const char* word, const model::Version& version) {
 
 QString SerialText(const model::InfoBlock& info) {
   QStringList pairs;
-  for (const std::uint8_t byte : info.serial) pairs << QStringLiteral("%1").arg(static_cast<unsigned>(byte), 2, 16, QLatin1Char('0'));
+  for (const std::uint8_t byte : info.serial)
+    pairs << QStringLiteral("%1").arg(static_cast<unsigned>(byte), 2, 16, QLatin1Char('0'));
   return QStringLiteral("SN\uFF1A") + pairs.join(u'-');
 }
 

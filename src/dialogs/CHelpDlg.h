@@ -19,8 +19,8 @@ class CHelpDlg : public toolkit::WindowImplBase {
  public:
   // The version labels in layout order, top to bottom.
   static constexpr std::array<const char16_t*, 7> kLabels = {
-      u"lblManagerVer", u"lblGameEngineVer", u"lblMacroVer",          u"lblHardwareVer",
-      u"lblFirmwareVer", u"lblBootVer",      u"lblProductSerialNumberVer"};
+      u"lblManagerVer", u"lblGameEngineVer",         u"lblMacroVer", u"lblHardwareVer", u"lblFirmwareVer",
+      u"lblBootVer",    u"lblProductSerialNumberVer"};
 
   // Builds the dialog over `owner` from `image` and runs it modally; the dialog's result (0 when it could not be
   // built).

@@ -23,8 +23,8 @@ namespace torvane::dialogs {
 //
 // Cards are built from an item template of the skin archive, parsed on the first card of its kind and reused.
 // The wheel scrolls smoothly (SmoothWheelScroll). From the keyboard, the arrows move the selection by a card or
-// a row (the first arrow selects the focused card), Home and End go to the first and last card, Space selects the focused card, Enter activates it, and
-// typing the start of a card's name selects the next card with that name.
+// a row (the first arrow selects the focused card), Home and End go to the first and last card, Space selects the
+// focused card, Enter activates it, and typing the start of a card's name selects the next card with that name.
 class CListCtrlUI : public toolkit::CListOwnerUI<toolkit::CTileLayoutUI> {
  public:
   static constexpr char16_t kConfigItemTemplate[] = u"listctrl_item.xml";
@@ -63,8 +63,7 @@ class CListCtrlUI : public toolkit::CListOwnerUI<toolkit::CTileLayoutUI> {
 
  private:
   toolkit::CControlUI* BuildItem(std::optional<toolkit::CDialogBuilder>& builder, const QString& file);
-  bool AppendItem(toolkit::CControlUI* item, const QString& user_data, const QString& name,
-                  const QString& description);
+  bool AppendItem(toolkit::CControlUI* item, const QString& user_data, const QString& name, const QString& description);
   // Selects the next card whose name starts with the letters typed lately.
   void TypeAhead(const QString& text);
   // The card that has the keyboard focus, or -1.

@@ -15,9 +15,10 @@ enum ProgressMode : int {
 };
 
 // The dialog every write to the adapter runs behind. The caller sets the mode (a ProgressMode), creates it, hands
-// Ref() to the device worker as the window to report to, and runs it modally. The worker's MSG_PROGRESS moves the bar and, at 100 or more, closes
-// the dialog with 6; MSG_DEVICE_FAILED closes it with 7. Nothing else closes it: it has no close button, and
-// Escape and the system close command are refused, so the player cannot edit while the worker still writes.
+// Ref() to the device worker as the window to report to, and runs it modally. The worker's MSG_PROGRESS moves the bar
+// and, at 100 or more, closes the dialog with 6; MSG_DEVICE_FAILED closes it with 7. Nothing else closes it: it has no
+// close button, and Escape and the system close command are refused, so the player cannot edit while the worker still
+// writes.
 class CProgressDlg : public toolkit::WindowImplBase {
  public:
   CProgressDlg() = default;

@@ -8,10 +8,10 @@ namespace torvane::dialogs {
 
 // What a configuration-style card of the list control shows ("listctrl_item.xml").
 struct ConfigItemEntry {
-  QString file_name;    // "filename": the configuration's (or game's) name
-  QString description;  // "description"
-  QString logo_image;   // "logo": a game card image of the skin archive
-  QString startup;      // "startup"
+  QString file_name;        // "filename": the configuration's (or game's) name
+  QString description;      // "description"
+  QString logo_image;       // "logo": a game card image of the skin archive
+  QString startup;          // "startup"
   std::uint32_t color = 0;  // "color" background (ARGB); 0 hides the label
 };
 

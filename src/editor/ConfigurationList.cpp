@@ -47,8 +47,8 @@ constexpr std::array<HostLook, model::kHostCount> kHostLooks{{
 constexpr std::uint32_t kCurrentConsoleColor = 0xFF007DFF;
 constexpr std::uint32_t kOtherConsoleColor = 0xFF5C6572;
 
-constexpr std::array<const char16_t*, 6> kActionButtons{u"btnNew",     u"btnCopy",      u"btnDelete",
-                                                         u"btnEdit",    u"btnStartUp",   u"btnHostSwith"};
+constexpr std::array<const char16_t*, 6> kActionButtons{u"btnNew",  u"btnCopy",    u"btnDelete",
+                                                        u"btnEdit", u"btnStartUp", u"btnHostSwith"};
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -9,8 +9,8 @@ namespace torvane::toolkit {
 // "disabledimage") and state colours ("hottextcolor", "pushedtextcolor", "hotbkcolor", "pushedbkcolor") come from
 // the layout; without images the button is drawn in the theme's "appearance": "raised" (default), "primary",
 // "flat", "link", "close" (a cross) or "none". "glow" suits a drawing given as the background image: hover and keyboard
-// focus put a soft rounded accent glow around it, a press darkens it. It shows hover and pressed states and, when reached by the
-// keyboard, a focus ring.
+// focus put a soft rounded accent glow around it, a press darkens it. It shows hover and pressed states and, when
+// reached by the keyboard, a focus ring.
 class CButtonUI : public CLabelUI {
  public:
   enum class Appearance { kRaised, kPrimary, kFlat, kLink, kClose, kNone, kGlow };

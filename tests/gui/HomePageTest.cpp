@@ -332,8 +332,8 @@ TEST_F(HomePageTest, ASaveNeverStartsTwice) {
 
 TEST_F(HomePageTest, EveryControlIsNamedAndWorksFromTheKeyboard) {
   OpenHome();
-  for (const char16_t* name : {u"btnHostSwith", u"btnNew", u"btnCopy", u"btnEdit", u"btnStartUp",
-                               u"btnImportConfig", u"btnExportConfig", u"btnDelete"}) {
+  for (const char16_t* name : {u"btnHostSwith", u"btnNew", u"btnCopy", u"btnEdit", u"btnStartUp", u"btnImportConfig",
+                               u"btnExportConfig", u"btnDelete"}) {
     toolkit::CControlUI* control = Control(name);
     ASSERT_NE(control, nullptr);
     EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus) << QString::fromUtf16(name).toStdString();

@@ -10,9 +10,9 @@
 #include "app/MainPage.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
-#include "toolkit/CButtonUI.h"
 #include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
+#include "toolkit/CButtonUI.h"
 
 namespace torvane::testing {
 namespace {

@@ -58,8 +58,8 @@ TEST_F(HelpDlgTest, CopyPutsTheLinesAsPlainTextOnTheClipboardAndCloses) {
   ASSERT_NE(data, nullptr);
   EXPECT_TRUE(data->hasFormat("text/plain"));
   const QString text = data->text();
-  EXPECT_EQ(text, "Torvane Help Information\r\n" + QString(28, u'-') + "\r\n" + expected_labels.join("\r\n") +
-                      "\r\n" + QString(34, u'-'));
+  EXPECT_EQ(text, "Torvane Help Information\r\n" + QString(28, u'-') + "\r\n" + expected_labels.join("\r\n") + "\r\n" +
+                      QString(34, u'-'));
   // Title, short rule, seven labels and the long rule: nine line breaks, none after the last line.
   EXPECT_EQ(text.count("\r\n"), 9);
   EXPECT_EQ(text.count(u'\n'), 9);

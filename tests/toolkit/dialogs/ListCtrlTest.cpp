@@ -108,9 +108,9 @@ TEST_F(ListCtrlTest, ArrowsMoveByCardAndRowHomeAndEndJumpAndTheSelectionScrollsI
     int selected;
   };
   // With nothing selected, the first arrow selects the focused card.
-  const Step steps[] = {{Qt::Key_Down, 1},  {Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_Down, 4}, {Qt::Key_Left, 3},
-                        {Qt::Key_Up, 0},    {Qt::Key_Up, 0},    {Qt::Key_End, kCards - 1}, {Qt::Key_Down, kCards - 1},
-                        {Qt::Key_Home, 0}};
+  const Step steps[] = {{Qt::Key_Down, 1},          {Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_Down, 4},
+                        {Qt::Key_Left, 3},          {Qt::Key_Up, 0},   {Qt::Key_Up, 0},    {Qt::Key_End, kCards - 1},
+                        {Qt::Key_Down, kCards - 1}, {Qt::Key_Home, 0}};
   for (const Step& step : steps) {
     QTest::keyClick(QApplication::focusWidget(), step.key);
     EXPECT_EQ(list_->GetCurSel(), step.selected) << step.key;
@@ -178,7 +178,8 @@ TEST_F(ListCtrlTest, CardsAndTheListDescribeThemselvesToAssistiveTechnology) {
   EXPECT_EQ(QAccessible::queryAccessibleInterface(list_)->role(), QAccessible::List);
 
   notices_.clear();
-  QAccessible::queryAccessibleInterface(Card(6))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QAccessible::queryAccessibleInterface(Card(6))->actionInterface()->doAction(
+      QAccessibleActionInterface::pressAction());
   EXPECT_EQ(list_->GetCurSel(), 6);
   ASSERT_FALSE(notices_.empty());
   EXPECT_EQ(notices_.back().type, "itemactivate");
@@ -202,10 +203,10 @@ TEST(SmoothWheelScrollTest, NotchesSetTheAmountAndTheSteps) {
     int steps;
   };
   const Case cases[] = {
-      {{false}, -8, 10},               // trunc(sqrt(8)) * 5
-      {{false, false}, -16, 20},       // the running -8 and another -8
-      {{true}, 8, 10},                 //
-      {{false, true}, 4, 10},          // against the running -8: -8 + 12
+      {{false}, -8, 10},                       // trunc(sqrt(8)) * 5
+      {{false, false}, -16, 20},               // the running -8 and another -8
+      {{true}, 8, 10},                         //
+      {{false, true}, 4, 10},                  // against the running -8: -8 + 12
       {std::vector<bool>(30, true), 100, 50},  // clamped
   };
   for (const Case& c : cases) {

@@ -161,8 +161,7 @@ TEST_F(PlaySelectDlgTest, LongNamesAreCutAndNamesOfOtherConsolesAreFree) {
   // Names are stored in the code page (Windows-1252 here): one byte a character, cut to 39 characters; a
   // character the code page lacks becomes '?'.
   EXPECT_EQ(Run([](CPlaySelectDlg& dialog) { ChooseAndName(dialog, 0, QString(45, QChar(0xE9))); }), kIdOk);
-  EXPECT_EQ(Run([](CPlaySelectDlg& dialog) { ChooseAndName(dialog, 0, QStringLiteral("Caf\u00e9 \u4e2d")); }),
-            kIdOk);
+  EXPECT_EQ(Run([](CPlaySelectDlg& dialog) { ChooseAndName(dialog, 0, QStringLiteral("Caf\u00e9 \u4e2d")); }), kIdOk);
   ASSERT_EQ(image->config.count, 4);
   EXPECT_EQ(NameOf(image->config, 1), "Apex");
   EXPECT_EQ(NameOf(image->config, 2), std::string(39, '\xE9'));

@@ -6,9 +6,9 @@
 #include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
-#include "toolkit/dialogs/DialogTestSupport.h"
 #include "model/FlashImage.h"
 #include "model/tables/TableFixtures.h"
+#include "toolkit/dialogs/DialogTestSupport.h"
 #include "toolkit/support/TestSkin.h"
 
 #include <QImage>
