@@ -2,6 +2,7 @@
 
 #include "device/DeviceMessages.h"
 #include "dialogs/WindowResultTarget.h"
+#include "model/keys/KeyClass.h"
 #include "model/keys/KeyName.h"
 #include "toolkit/Theme.h"
 
@@ -10,6 +11,19 @@ namespace {
 
 constexpr int kPulseDots = 3;
 constexpr int kPulseIntervalMs = 280;
+
+QString SourceOfKey(std::uint8_t code) {
+  switch (model::KeyClass(code)) {
+    case model::kKeyClassMouse:
+      return QStringLiteral("Mouse");
+    case model::kKeyClassKeyboard:
+      return QStringLiteral("Keyboard");
+    case model::kKeyClassController:
+      return QStringLiteral("Device on the adapter");
+    default:
+      return {};
+  }
+}
 
 QString DotName(int index) {
   return QStringLiteral("ctlPulse%1").arg(index);
@@ -111,7 +125,7 @@ void CKeyMapDlg::ShowCaptured(std::uint8_t code) {
   key_ = code;
   ShowControl(u"txtPrompt", false);
   ShowControl(u"layPulse", false);
-  ShowControl(u"lblSources", false);
+  SetControlText(u"lblSources", SourceOfKey(code));
   SetControlText(u"lblKeyName", QString::fromUtf8(model::KeyName(code)));
   ShowControl(u"lblKeyName", true);
   QTimer::singleShot(show_time_ms_, this, [this] { Close(kCaptured); });

@@ -148,12 +148,17 @@ TEST_F(KeyMapDlgTest, PcInputBecomesTheKeyCodeOfThePhysicalKeyOrButton) {
     SCOPED_TRACE(c.what);
     auto dialog = MakeDialog(InputCapture::Create(), 1);
     bool open_after_input = false;
+    bool grabbed = false;
     WhenModal([&](WindowImplBase& modal) {
+      grabbed = QWidget::keyboardGrabber() == &modal && QWidget::mouseGrabber() == &modal;
       c.input(modal);
       open_after_input = modal.isVisible();
     });
     EXPECT_EQ(dialog->ShowModal(), CKeyMapDlg::kCaptured);
     EXPECT_TRUE(open_after_input) << "closed before the key came back through its message";
+    EXPECT_TRUE(grabbed);
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     EXPECT_EQ(dialog->GetCapturedKey(), c.code);
     EXPECT_TRUE(requests_.empty()) << "no adapter poll outside working mode 7";
   }
@@ -229,7 +234,11 @@ TEST_F(KeyMapDlgTest, RendersWaitingAndTheCapturedKey) {
     EXPECT_EQ(modal.FindControl(u"txtPrompt")->GetText(), CKeyMapDlg::PromptText());
     waiting = modal.grab();
     record.sink(InputCapture::kKeyboard, 166);
-    QTimer::singleShot(30, [&] { captured = modal.grab(); });
+    QTimer::singleShot(30, [&] {
+      EXPECT_EQ(modal.FindControl(u"lblKeyName")->GetText(), "LeftShift");
+      EXPECT_EQ(modal.FindControl(u"lblSources")->GetText(), "Keyboard");
+      captured = modal.grab();
+    });
   });
   EXPECT_EQ(dialog->ShowModal(), CKeyMapDlg::kCaptured);
   ASSERT_FALSE(captured.isNull());
