@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/HotplugMonitor.h"
+#include "platform/InputCapture.h"
 #include "platform/KeyTranslator.h"
 #include "platform/NarrowText.h"
 #include "platform/OpenLink.h"
@@ -21,6 +22,7 @@
 #include "platform/linux/LocaleCodePage.h"
 #include "platform/linux/LockFileInstance.h"
 #include "platform/linux/PrivateFolder.h"
+#include "platform/linux/QtInputCapture.h"
 #include "platform/linux/ProcSelfFigures.h"
 #include "platform/linux/UdevMonitor.h"
 
@@ -39,6 +41,10 @@ std::unique_ptr<SingleInstance> SingleInstance::TryAcquire(std::string_view name
 const KeyTranslator& KeyTranslator::Native() {
   static const EvdevKeyTranslator translator;
   return translator;
+}
+
+std::unique_ptr<InputCapture> InputCapture::Create() {
+  return std::make_unique<QtInputCapture>();
 }
 
 std::unique_ptr<NarrowTextCodec> CreateNarrowTextCodec(unsigned code_page) {
