@@ -15,8 +15,7 @@ namespace torvane::app {
 
 void AdapterChecks::Run() {
   if (window_.IsWriting()) return;
-  const QString title =
-      QString::fromUtf8(device::kErrorTitle.data(), static_cast<qsizetype>(device::kErrorTitle.size()));
+  const QString title = QString::fromUtf8(device::kErrorTitle);
   const auto confirmed = [&](const std::string& text) {
     return dialogs::ShowMessageBox(title, &window_, QString::fromStdString(text), dialogs::kMbOk) == dialogs::kIdOk;
   };

@@ -92,7 +92,7 @@ void CMainWnd::InitWindow() {
         std::make_unique<device::DeviceWorker>(env_.source->CreateTransport(), env_.state->context, owner_target_);
     if (const int error = env_.start_worker(*worker_); error != 0) {
       // Without the worker no read ever answers: say so rather than wait on page 2 in silence.
-      dialogs::ShowMessageBox(QString::fromUtf8(device::kUsbErrorTitle.data(), device::kUsbErrorTitle.size()), this,
+      dialogs::ShowMessageBox(QString::fromUtf8(device::kUsbErrorTitle), this,
                               QString::fromStdString(device::WorkerStartFailedText(error)), dialogs::kMbOk);
     }
     presence_.Discover(env_.source->PresentAdapters());
@@ -172,8 +172,8 @@ void CMainWnd::ResetSaveButton() {
 
 void CMainWnd::OnDeviceFailed() {
   const std::string text = device::UsbErrorText(env_.state->context.last_error());
-  dialogs::ShowMessageBox(QString::fromUtf8(device::kUsbErrorTitle.data(), device::kUsbErrorTitle.size()), this,
-                          QString::fromStdString(text), dialogs::kMbOk);
+  dialogs::ShowMessageBox(QString::fromUtf8(device::kUsbErrorTitle), this, QString::fromStdString(text),
+                          dialogs::kMbOk);
 }
 
 void CMainWnd::MarkUnsaved(unsigned bits) {

@@ -27,14 +27,10 @@ static_assert(dialogs::CRestoreFactoryDlg::kChoiceClosed == device::kChoiceNone 
 
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::optional<std::vector<std::uint8_t>> CarriedFirmware() {
   const toolkit::SkinArchive* archive = toolkit::SkinArchive::Current();
   if (!archive) return std::nullopt;
-  const std::optional<QByteArray> member = archive->Read(Text(device::kFirmwareMemberName));
+  const std::optional<QByteArray> member = archive->Read(QString::fromUtf8(device::kFirmwareMemberName));
   if (!member) return std::nullopt;
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(member->constData());
   return device::LoadFirmwareImage({bytes, static_cast<std::size_t>(member->size())});
@@ -59,12 +55,12 @@ class PageButtonsOff {
 }  // namespace
 
 bool FirmwareProcedures::AskYes(std::string_view title, const std::string& text) {
-  return dialogs::ShowMessageBox(Text(title), &window_, QString::fromStdString(text), dialogs::kMbYesNo) ==
+  return dialogs::ShowMessageBox(QString::fromUtf8(title), &window_, QString::fromStdString(text), dialogs::kMbYesNo) ==
          dialogs::kIdYes;
 }
 
 void FirmwareProcedures::Tell(std::string_view title, const std::string& text) {
-  dialogs::ShowMessageBox(Text(title), &window_, QString::fromStdString(text), dialogs::kMbOk);
+  dialogs::ShowMessageBox(QString::fromUtf8(title), &window_, QString::fromStdString(text), dialogs::kMbOk);
 }
 
 bool FirmwareProcedures::Write(int mode) {

@@ -21,12 +21,8 @@ namespace torvane::dialogs {
 
 namespace {
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString GameTitleOf(const model::ConfigRecord& record) {
-  return FromUtf8(model::GameTitle(record.game_id));
+  return QString::fromUtf8(model::GameTitle(record.game_id));
 }
 
 }  // namespace
@@ -67,7 +63,7 @@ void CPlaySelectDlg::InitWindow() {
   for (const model::ConfigRecord& record : model::Catalogue(host_)) {
     ConfigItemEntry entry;
     entry.file_name = GameTitleOf(record);
-    entry.logo_image = FromUtf8(model::GameImage(record.game_id));
+    entry.logo_image = QString::fromUtf8(model::GameImage(record.game_id));
     list_->AddConfigItem(entry);
   }
 }
@@ -104,7 +100,7 @@ bool CPlaySelectDlg::MessageFilter(QKeyEvent* event) {
 }
 
 void CPlaySelectDlg::Warn(const QString& title, std::string_view text) {
-  ShowMessageBox(title, this, FromUtf8(text), kMbOk);
+  ShowMessageBox(title, this, QString::fromUtf8(text), kMbOk);
 }
 
 void CPlaySelectDlg::CreateConfig(int index) {

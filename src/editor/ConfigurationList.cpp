@@ -50,10 +50,6 @@ constexpr std::uint32_t kOtherConsoleColor = 0xFF5C6572;
 constexpr std::array<const char16_t*, 6> kActionButtons{u"btnNew",  u"btnCopy",    u"btnDelete",
                                                         u"btnEdit", u"btnStartUp", u"btnHostSwith"};
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString ItemName(const toolkit::CControlUI* item) {
   const auto* label = item ? item->findChild<toolkit::CControlUI*>(QStringLiteral("filename")) : nullptr;
   return label ? label->GetText() : QString();
@@ -133,8 +129,8 @@ void ConfigurationList::ShowHostImages(int host) {
 void ConfigurationList::AppendItem(const model::ConfigRecord& record) {
   dialogs::ConfigItemEntry entry;
   entry.file_name = platform::DecodeNarrow(model::ReadName(record.name));
-  entry.description = FromUtf8(model::KeyName(record.hotkey));
-  entry.logo_image = FromUtf8(model::GameImage(record.game_id));
+  entry.description = QString::fromUtf8(model::KeyName(record.hotkey));
+  entry.logo_image = QString::fromUtf8(model::GameImage(record.game_id));
   if (record.is_startup()) entry.startup = QString::fromUtf8(kStartupMark);
   entry.color = record.color.get();
   dialogs::CListCtrlUI* list = List();
@@ -162,14 +158,15 @@ int ConfigurationList::SelectedSlot() const {
 }
 
 void ConfigurationList::Warn(std::string_view text) {
-  dialogs::ShowMessageBox(FromUtf8(model::kTitleWarning), &host_.Window(), FromUtf8(text), dialogs::kMbOk);
+  dialogs::ShowMessageBox(QString::fromUtf8(model::kTitleWarning), &host_.Window(), QString::fromUtf8(text),
+                          dialogs::kMbOk);
 }
 
 void ConfigurationList::ShowGameNotes(int game_id) {
   const std::string_view notes = model::GameSettingsText(game_id);
   if (notes.empty()) return;
-  dialogs::ShowPromptBox(FromUtf8(model::GameTitle(game_id)), &host_.Window(),
-                         QString::fromUtf8(kNotesHeading) + FromUtf8(notes));
+  dialogs::ShowPromptBox(QString::fromUtf8(model::GameTitle(game_id)), &host_.Window(),
+                         QString::fromUtf8(kNotesHeading) + QString::fromUtf8(notes));
 }
 
 void ConfigurationList::NewConfig() {
@@ -199,8 +196,8 @@ void ConfigurationList::DeleteSelected() {
   dialogs::CListCtrlUI* list = List();
   const int index = list ? list->GetCurSel() : -1;
   if (SelectedSlot() < 0) return;
-  const int answer = dialogs::ShowMessageBox(FromUtf8(model::kTitleWarning), &host_.Window(),
-                                             FromUtf8(model::kMsgDeleteConfig), dialogs::kMbYesNo);
+  const int answer = dialogs::ShowMessageBox(QString::fromUtf8(model::kTitleWarning), &host_.Window(),
+                                             QString::fromUtf8(model::kMsgDeleteConfig), dialogs::kMbYesNo);
   if (answer != dialogs::kIdYes) return;
   model::FlashImage& image = host_.Image();
   const unsigned changed =

@@ -8,24 +8,16 @@
 
 namespace torvane::app::demo {
 
-namespace {
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 std::vector<AdapterDemo::Scenario> VirtualAdapterDemo::Scenarios() const {
   std::vector<Scenario> scenarios;
   for (const emulator::Scenario& scenario : emulator::Scenarios()) {
-    scenarios.push_back({FromView(scenario.name), FromView(scenario.description)});
+    scenarios.push_back({QString::fromUtf8(scenario.name), QString::fromUtf8(scenario.description)});
   }
   return scenarios;
 }
 
 QString VirtualAdapterDemo::DefaultScenario() const {
-  return FromView(emulator::kDefaultScenario);
+  return QString::fromUtf8(emulator::kDefaultScenario);
 }
 
 std::unique_ptr<AdapterSource> VirtualAdapterDemo::CreateSource(const QString& scenario, QString* error) {

@@ -22,8 +22,8 @@
 #include "platform/linux/LocaleCodePage.h"
 #include "platform/linux/LockFileInstance.h"
 #include "platform/linux/PrivateFolder.h"
-#include "platform/linux/QtInputCapture.h"
 #include "platform/linux/ProcSelfFigures.h"
+#include "platform/linux/QtInputCapture.h"
 #include "platform/linux/UdevMonitor.h"
 
 namespace torvane::platform {
@@ -74,7 +74,7 @@ ProcessFigures ProcessFigures::Measure() {
 
 bool OpenLink(std::string_view address) {
   // Qt hands the address to the desktop's opener (xdg-open or the desktop portal) and says whether that started.
-  return QDesktopServices::openUrl(QUrl(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size()))));
+  return QDesktopServices::openUrl(QUrl(QString::fromUtf8(address)));
 }
 
 }  // namespace torvane::platform
