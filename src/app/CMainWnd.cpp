@@ -20,7 +20,10 @@
 #include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
+#include "editor/CKeyMapDlg.h"
+#include "editor/GlobalSettings.h"
 #include "model/catalogue/GameCatalogue.h"
+#include "model/tables/ConfigTable.h"
 #include "platform/OpenLink.h"
 
 namespace torvane::app {
@@ -81,6 +84,7 @@ void CMainWnd::InitWindow() {
   mapping_group_names_[1] = QString::fromUtf8(kSecondaryMappingName);
 
   tab_ = FindControl<toolkit::CTabLayoutUI>(u"tabLayoutWnd");
+  keys_.InitMainButtons(*this);
 
   if (env_.source) {
     // The source may outlive the window; a change reported after it has gone is dropped.
@@ -155,6 +159,8 @@ void CMainWnd::OnReadDone(const device::ReadResult* read) {
 }
 
 void CMainWnd::OnDeviceRemoved() {
+  // A capture waiting for a key has no adapter to map it for any more.
+  if (key_capture_) key_capture_->Close(editor::CKeyMapDlg::kDeviceFailed);
   ShowControl(u"layToolBars", false);
   ShowControl(u"btnTitle", false);
   SetControlBkImage(u"layWndBackground", QString::fromUtf8(kInitBackground));
@@ -221,10 +227,37 @@ void CMainWnd::ShowHomePage() {
   home_.ShowCurrent();
 }
 
-void CMainWnd::OpenEditPage() {
+void CMainWnd::OpenEditPage(int slot) {
+  const model::ConfigBlock& block = env_.state->image->config;
+  if (slot >= 0 && static_cast<std::size_t>(slot) < model::UsedConfigCount(block)) {
+    keys_.ShowHost(block.records[static_cast<std::size_t>(slot)].host_type());
+  }
+  if (!edit_page_.Open(slot)) return;
   SelectPage(kPagePlayEdit);
-  SetControlText(u"btnTitle", QString::fromUtf8(kEditConfigurationTitle));
   ShowControl(u"btnHome", true);
+  ShowControl(u"btnSettings", false);
+  SetControlText(u"btnTitle", QString::fromUtf8(kEditConfigurationTitle));
+  SetControlBkImage(u"layWndBackground", QString::fromUtf8(kEditBackground));
+}
+
+void CMainWnd::LeaveEditPage() {
+  edit_page_.Commit();
+  ShowHomePage();
+}
+
+editor::CapturedKey CMainWnd::CaptureKey(toolkit::WindowImplBase& owner) {
+  editor::CKeyMapDlg dialog(
+      env_.create_input_capture ? env_.create_input_capture() : nullptr,
+      [this](int request, std::weak_ptr<device::ResultTarget> target) {
+        if (worker_) worker_->Post(request, 0, std::move(target));
+      },
+      env_.state->run_status.working_mode());
+  dialog.SetShowTime(env_.captured_key_show_ms);
+  if (!dialog.Create(&owner, QStringLiteral("Key mapping"))) return {};
+  key_capture_ = &dialog;
+  const int result = dialog.ShowModal();
+  key_capture_ = nullptr;
+  return {result, result == editor::CKeyMapDlg::kCaptured ? dialog.GetCapturedKey() : std::uint8_t{0}};
 }
 
 void CMainWnd::ShowMacroManager() {
@@ -250,8 +283,20 @@ void CMainWnd::LeaveMacroManager() {
 }
 
 void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
+  const bool editing = CurrentPage() == kPagePlayEdit;
+  if (editing && msg.Is(toolkit::notify::kClick) && msg.sender_name == u"btnSave") {
+    // What the fields hold goes with the save; once saved, the record as it stands is the one to compare with.
+    msg.handled = true;
+    edit_page_.Commit();
+    if (home_.Save()) edit_page_.TakeSnapshot();
+    return;
+  }
   // The home page's controls (and "btnSave", which saves from any page).
   if (home_.Notify(msg)) {
+    msg.handled = true;
+    return;
+  }
+  if (editing && (edit_page_.Notify(msg) || keys_.Notify(msg, edit_page_.current_record()))) {
     msg.handled = true;
     return;
   }
@@ -261,7 +306,14 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
     OpenDownloadPage();
   } else if (msg.sender_name == u"btnHome") {
     msg.handled = true;
-    ShowHomePage();
+    if (editing) {
+      LeaveEditPage();
+    } else {
+      ShowHomePage();
+    }
+  } else if (msg.sender_name == u"btnSettings") {
+    msg.handled = true;
+    editor::RunGlobalSettings(*this);
   } else if (msg.sender_name == u"btnDeviceArrival") {
     msg.handled = true;
     AdapterChecks(*this, *env_.state).Run();
@@ -326,7 +378,7 @@ bool CMainWnd::OnClose(int /*code*/) {
   if (exit_requested_ || refused_second_instance_) return true;
   switch (CurrentPage()) {
     case kPagePlayEdit:
-      ShowHomePage();
+      LeaveEditPage();
       return false;
     case kPageMacroEditor:
       ShowMacroManager();

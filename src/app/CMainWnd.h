@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 
@@ -16,8 +17,11 @@
 #include "device/DeviceWorker.h"
 #include "dialogs/WindowResultTarget.h"
 #include "editor/ConfigurationList.h"
+#include "editor/EditPage.h"
 #include "editor/EditorHost.h"
 #include "editor/KeptEdits.h"
+#include "editor/KeyMapping.h"
+#include "platform/InputCapture.h"
 #include "platform/SingleInstance.h"
 #include "toolkit/CTabLayoutUI.h"
 #include "toolkit/WindowImplBase.h"
@@ -33,6 +37,10 @@ struct MainWndEnvironment {
   std::function<bool(const QUrl&)> open_link;
   // Starts the device worker's thread: 0 or the system error code.
   std::function<int(device::DeviceWorker&)> start_worker = [](device::DeviceWorker& worker) { return worker.Start(); };
+  // Takes the PC's keyboard and mouse while a key is captured.
+  std::function<std::unique_ptr<platform::InputCapture>()> create_input_capture = &platform::InputCapture::Create;
+  // How long the capture dialog shows the captured key before it closes.
+  int captured_key_show_ms = 600;
 };
 
 // The program's one window. Its tab layout "tabLayoutWnd" holds every page; the window moves between them as the
@@ -75,9 +83,12 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   model::FlashImage& Image() override { return *env_.state->image; }
   toolkit::WindowImplBase& Window() override { return *this; }
   unsigned UnsavedMask() const override { return unsaved_mask_; }
-  // Page 5 for the selected configuration.
-  void OpenEditPage() override;
+  // Page 5 for the configuration in table slot `slot`.
+  void OpenEditPage(int slot) override;
+  editor::CapturedKey CaptureKey(toolkit::WindowImplBase& owner) override;
   editor::ConfigurationList& home() { return home_; }
+  editor::EditPage& edit_page() { return edit_page_; }
+  editor::KeyMapping& keys() { return keys_; }
 
   // The macro block as the macro manager found it, for the comparison when the manager is left.
   void TakeMacroSnapshot();
@@ -106,6 +117,8 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void OnAdapterChange(AdapterSource::Change change, const device::DeviceEvent& event);
   void ResetSaveButton();
   void LeaveMacroManager();
+  // Leaves the editing page: its fields go into the record first.
+  void LeaveEditPage();
   void OpenDownloadPage();
 
   MainWndEnvironment env_;
@@ -120,12 +133,16 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   std::unique_ptr<model::MacroBlock> macro_snapshot_;
   // The home page, and the edits an unplugged adapter left unsaved.
   editor::ConfigurationList home_{*this};
+  editor::KeyMapping keys_{*this};
+  editor::EditPage edit_page_{*this, keys_};
   editor::KeptEdits kept_edits_;
 
   std::shared_ptr<dialogs::WindowResultTarget> owner_target_;
   std::unique_ptr<PresenceTimerHost> presence_host_;
   device::DevicePresence presence_;
   std::unique_ptr<device::DeviceWorker> worker_;
+  // The capture dialog while one runs: an unplug ends it.
+  QPointer<toolkit::WindowImplBase> key_capture_;
 };
 
 }  // namespace torvane::app

@@ -27,5 +27,6 @@ inline constexpr char kMacroManagerTitle[] = "Macro Manager";
 
 inline constexpr char kInitBackground[] = "main_wnd_init_background.png";
 inline constexpr char kHomeBackground[] = "maim_wnd_background.png";
+inline constexpr char kEditBackground[] = "play_edit_background.png";
 
 }  // namespace torvane::app

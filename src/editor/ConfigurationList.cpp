@@ -221,8 +221,8 @@ void ConfigurationList::SwitchHost() {
 }
 
 void ConfigurationList::EditSelected() {
-  if (SelectedSlot() < 0) return;
-  host_.OpenEditPage();
+  const int slot = SelectedSlot();
+  if (slot >= 0) host_.OpenEditPage(slot);
 }
 
 bool ConfigurationList::Save() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace torvane::device {
 struct WritePlan;
 }
@@ -14,6 +16,13 @@ class WindowImplBase;
 
 namespace torvane::editor {
 
+// How a key capture ended: `result` is the capture dialog's (CKeyMapDlg::kCaptured with `key`, or another result
+// when nothing was captured).
+struct CapturedKey {
+  int result = 0;
+  std::uint8_t key = 0;
+};
+
 // What the editing pages need from the main window: the shown image, the unsaved marker, the way to the adapter,
 // and the window whose controls they drive and which owns their message boxes.
 class EditorHost {
@@ -27,7 +36,10 @@ class EditorHost {
   virtual unsigned UnsavedMask() const = 0;
   // Writes behind the progress dialog; true when the adapter reported the write done.
   virtual bool WritePlan(const device::WritePlan& plan, int mode) = 0;
-  virtual void OpenEditPage() = 0;
+  // The editing page for the configuration in table slot `slot`.
+  virtual void OpenEditPage(int slot) = 0;
+  // Runs the key capture dialog over `owner` (the main window or a settings dialog) until it ends.
+  virtual CapturedKey CaptureKey(toolkit::WindowImplBase& owner) = 0;
 };
 
 }  // namespace torvane::editor

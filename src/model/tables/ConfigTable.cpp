@@ -34,10 +34,6 @@ bool Contains(std::span<const std::uint8_t> codes, std::uint8_t code) {
   return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
-bool IsReservedGlobalHotkey(const ConfigBlock& block, std::uint8_t code) {
-  return Contains(GlobalHotkeys(block, 0, kReservedGlobalHotkeys), code);
-}
-
 bool MappingContains(const ConfigRecord& record, std::uint8_t code) {
   const std::size_t used = record.used_buttons();
   return std::any_of(record.mapping.begin(), record.mapping.end(), [&](const MappingGroup& group) {
@@ -60,6 +56,10 @@ bool ColorUsedOnHost(const ConfigBlock& block, std::uint32_t color, int host) {
 }
 
 }  // namespace
+
+bool IsReservedGlobalHotkey(const ConfigBlock& block, std::uint8_t code) {
+  return Contains(GlobalHotkeys(block, 0, kReservedGlobalHotkeys), code);
+}
 
 std::size_t UsedConfigCount(const ConfigBlock& block) {
   return std::min<std::size_t>(block.count, kMaxConfigs);
@@ -244,6 +244,16 @@ bool GlobalKeyConflict(const FlashImage& image, int kind, std::uint8_t code) {
   const std::size_t checked = kind == 2 ? UsedGlobalHotkeys(block) : kReservedGlobalHotkeys;
   if (Contains(GlobalHotkeys(block, 0, checked), code)) return true;
   return HotkeyUsedAnywhere(block, code) || KeyUsedAnywhere(image, code);
+}
+
+bool MappedKeyConflict(const FlashImage& image, const ConfigRecord& record, std::uint8_t code) {
+  return IsReservedGlobalHotkey(image.config, code) || HotkeyUsedOnHost(image.config, code, record.host_type()) ||
+         KeyUsedByConfig(image, record, code);
+}
+
+bool ConfigHotkeyConflict(const FlashImage& image, int host, std::uint8_t code) {
+  return IsReservedGlobalHotkey(image.config, code) || HotkeyUsedOnHost(image.config, code, host) ||
+         KeyUsedOnHost(image, host, code);
 }
 
 std::uint8_t FindOccupiedKey(const ConfigBlock& block, const ConfigRecord& record) {

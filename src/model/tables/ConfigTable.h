@@ -46,6 +46,13 @@ std::uint32_t NextFreeColor(const ConfigBlock& block, std::uint32_t current);
 std::uint8_t PickFreeHotkey(const ConfigBlock& block, const ConfigRecord& record);
 
 // Key conflict checks.
+// Global hotkeys 0..2 (previous, next, config mode), which no configuration may take.
+bool IsReservedGlobalHotkey(const ConfigBlock& block, std::uint8_t code);
+// A key for a controller button or a single-key field of `record`: reserved, some configuration's hotkey on its
+// host, or already used by the record itself (mapping, key fields, its macros' hotkeys).
+bool MappedKeyConflict(const FlashImage& image, const ConfigRecord& record, std::uint8_t code);
+// A configuration hotkey on `host`: reserved, another hotkey there, or a key some configuration there uses.
+bool ConfigHotkeyConflict(const FlashImage& image, int host, std::uint8_t code);
 bool KeyUsedByConfig(const FlashImage& image, const ConfigRecord& record, std::uint8_t code);
 bool KeyUsedOnHost(const FlashImage& image, int host, std::uint8_t code);
 bool KeyUsedAnywhere(const FlashImage& image, std::uint8_t code);

@@ -19,6 +19,9 @@ inline constexpr const char* kMsgMacrosExceedFormat = "\nMacros  can not exceed 
 inline constexpr std::string_view kMsgDuplicateMacro = "\nA macro with the same name is already in list.";
 inline constexpr std::string_view kMsgHoldTime = "\nHold Time >= 8ms";
 
+inline constexpr std::string_view kMsgKeyTaken = "This key has been occupied!\r\nAre you sure?";
+inline constexpr std::string_view kMsgAngleRange = "Angle should be 40~900.";
+
 inline constexpr std::string_view kTitleWarning = "Warning";
 
 }  // namespace torvane::model

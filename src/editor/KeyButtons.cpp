@@ -1,0 +1,35 @@
+#include "editor/KeyButtons.h"
+
+#include <QString>
+
+#include <algorithm>
+
+#include "dialogs/MessageBoxCodes.h"
+#include "dialogs/MessageBoxes.h"
+#include "model/keys/KeyClass.h"
+#include "model/keys/KeyName.h"
+#include "model/tables/TableMessages.h"
+#include "toolkit/CControlUI.h"
+#include "toolkit/WindowImplBase.h"
+
+namespace torvane::editor {
+
+void ShowKey(toolkit::CControlUI& button, std::uint8_t code) {
+  const auto icon = model::KeyClassIcon(model::KeyClass(code));
+  // The class image sits in a square at the left; the name gets the rest (the layout pads the text past it).
+  const int side = std::max(0, std::min(button.height() - 8, 20));
+  button.SetBkImage(QStringLiteral("file='%1' dest='6,%2,%3,%4'")
+                        .arg(QString::fromUtf8(icon))
+                        .arg((button.height() - side) / 2)
+                        .arg(6 + side)
+                        .arg((button.height() + side) / 2));
+  button.SetText(QString::fromUtf8(model::KeyName(code)));
+}
+
+bool ConfirmTakenKey(toolkit::WindowImplBase& owner) {
+  const int answer = dialogs::ShowMessageBox(QString::fromUtf8(model::kTitleWarning), &owner,
+                                             QString::fromUtf8(model::kMsgKeyTaken), dialogs::kMbYesNo);
+  return answer != dialogs::kIdNo;
+}
+
+}  // namespace torvane::editor
