@@ -33,15 +33,18 @@ void Print(std::FILE* stream, const QString& text) {
 int RunManager(int argc, char* argv[], AdapterDemo* demo) {
   // Before any name is stored or shown and before the worker starts: names are cut by its characters.
   platform::InstallNarrowTextCodec();
-  QApplication app(argc, argv);
-  app.setApplicationName(QString::fromUtf8(kWindowText));
-
-  const CommandLineResult command_line = ParseCommandLine(QApplication::arguments(), demo);
+  // Read before the application exists, so that --help and usage errors work without a display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const CommandLineResult command_line = ParseCommandLine(arguments, demo);
   if (!command_line.options) {
     Print(command_line.is_error ? stderr : stdout, command_line.output);
     return command_line.exit_code;
   }
   const ManagerOptions& options = *command_line.options;
+
+  QApplication app(argc, argv);
+  app.setApplicationName(QString::fromUtf8(kWindowText));
 
   toolkit::theme::Apply(app);
   QString skin_error;

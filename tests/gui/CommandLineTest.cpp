@@ -97,8 +97,16 @@ struct ProgramRun {
   QString err;
 };
 
-ProgramRun RunProgram(const QStringList& arguments) {
+// `headless` runs it with no display at all, as over a plain terminal session.
+ProgramRun RunProgram(const QStringList& arguments, bool headless = false) {
   QProcess process;
+  if (headless) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    process.setProcessEnvironment(environment);
+  }
   process.start(qEnvironmentVariable("TORVANE_MANAGER"), arguments);
   ProgramRun run;
   if (!process.waitForFinished(60000)) {
@@ -113,11 +121,12 @@ ProgramRun RunProgram(const QStringList& arguments) {
 }
 
 TEST(CommandLineTest, TheProgramAnswersHelpErrorsAndTheStartupProbe) {
-  const ProgramRun help = RunProgram({QStringLiteral("--help")});
-  EXPECT_EQ(help.exit_code, 0);
+  // Help and usage errors need no display.
+  const ProgramRun help = RunProgram({QStringLiteral("--help")}, true);
+  EXPECT_EQ(help.exit_code, 0) << help.err.toStdString();
   EXPECT_TRUE(help.out.contains(QLatin1String("lost-configuration")));
 
-  const ProgramRun unknown = RunProgram({QStringLiteral("--virtual-adapter=nope")});
+  const ProgramRun unknown = RunProgram({QStringLiteral("--virtual-adapter=nope")}, true);
   EXPECT_EQ(unknown.exit_code, 2);
   EXPECT_TRUE(unknown.err.contains(QLatin1String("Unknown scenario \"nope\"")));
 
