@@ -53,6 +53,7 @@ constexpr char16_t kVibrationCombo[] = u"comboVibrationOn";
 constexpr char16_t kColorButton[] = u"btnColor";
 constexpr char16_t kHotKeyButton[] = u"btnHotMapKey";
 constexpr char16_t kGroupLabel[] = u"lblMappingGroupName";
+constexpr char16_t kSaveButton[] = u"btnSave";
 
 // Wheel profiles of this game set the force feedback even for a native wheel.
 constexpr int kFeedbackAlwaysGame = 90;
@@ -237,6 +238,8 @@ void EditPage::Commit() {
   if (record_ == nullptr) return;
   ApplyFields();
   if (std::memcmp(record_, snapshot_.get(), sizeof(ConfigRecord)) != 0) host_.MarkUnsaved(model::kUnsavedConfig);
+  // Typing may have offered the save for a change that came to nothing.
+  host_.Window().EnableControl(kSaveButton, host_.UnsavedMask() != 0);
 }
 
 void EditPage::TakeSnapshot() {
@@ -378,6 +381,12 @@ bool EditPage::Notify(toolkit::TNotifyUI& msg) {
   }
   if (msg.Is(toolkit::notify::kItemSelect) && name == kWheelCombo) {
     ChooseSteeringWheel();
+    return true;
+  }
+  // What is typed or chosen here reaches the record only when the page writes its fields back, which the save
+  // does first: the save is offered at once rather than after the field is left.
+  if (msg.Is(toolkit::notify::kTextChanged) || msg.Is(toolkit::notify::kItemSelect)) {
+    host_.Window().EnableControl(kSaveButton, true);
     return true;
   }
   return false;

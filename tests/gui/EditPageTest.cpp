@@ -2,6 +2,9 @@
 // reaches the record, the steering wheel choice, the group switch, the name and colour, and the change marks.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QTest>
+
 #include <cstring>
 #include <functional>
 
@@ -18,6 +21,7 @@
 #include "model/tables/MacroTable.h"
 #include "model/tables/NameText.h"
 #include "toolkit/CComboUI.h"
+#include "toolkit/CEditUI.h"
 #include "toolkit/CTabLayoutUI.h"
 #include "toolkit/TNotifyUI.h"
 
@@ -131,7 +135,7 @@ TEST_F(EditPageTest, SensitivitiesStoreHundredthsOrShowTheStoredValueAgain) {
     int stored;
     const char* shown;
   } rows[] = {{"0", 250, " 2.50"},       {"60", 250, " 2.50"},     {"50.01", 250, " 2.50"}, {"", 250, " 2.50"},
-              {"0.015", 1, " 0.01"},     {"50", 5000, "50.00"},    {"0.29", 29, " 0.29"},   {"abc", 250, " 2.50"}};
+              {"0.015", 1, " 0.01"},     {"50", 5000, " 50.00"},    {"0.29", 29, " 0.29"},   {"abc", 250, " 2.50"}};
   for (const char16_t* edit : {u"editHipSensitivity", u"editADSSensitivity"}) {
     for (const auto& row : rows) {
       SCOPED_TRACE(row.typed);
@@ -278,9 +282,13 @@ TEST_F(EditPageTest, OnlyARealChangeMarksTheConfiguration) {
   Open();
   Type(u"editJoystickDeadzone", QStringLiteral("31"));
   Click(u"btnNext");
-  Type(u"editJoystickDeadzone", QStringLiteral("30"));
+  auto* deadzone = window->FindControl<toolkit::CEditUI>(u"editJoystickDeadzone");
+  deadzone->SetText(QString());
+  QTest::keyClicks(deadzone->GetLineEdit(), QStringLiteral("30"));
+  EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
   Click(u"btnHome");
   EXPECT_EQ(window->unsaved_mask(), 0u);
+  EXPECT_FALSE(Control(u"btnSave")->IsEnabled());
 
   Open();
   const std::uint32_t expected = model::NextFreeColor(state.image->config, Record().color);
@@ -313,8 +321,11 @@ TEST_F(EditPageTest, RenameRefusesTakenNamesAndTakesTheMacrosAlong) {
   EXPECT_EQ(Text(u"editPlayName").toStdString(), old_name);
   EXPECT_EQ(window->unsaved_mask(), 0u);
 
-  // Typed and never left: the save checks it as leaving would, macros included.
-  Control(u"editPlayName")->SetText(QStringLiteral("Renamed"));
+  // Typed and never left: typing offers the save, which checks the name as leaving would, macros included.
+  auto* name = window->FindControl<toolkit::CEditUI>(u"editPlayName");
+  name->SetText(QString());
+  QTest::keyClicks(name->GetLineEdit(), QStringLiteral("Renamed"));
+  EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);  // "Save successfully!"
   Click(u"btnSave");
   EXPECT_EQ(model::ReadName(Record().name), "Renamed");
