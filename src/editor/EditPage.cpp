@@ -59,17 +59,17 @@ constexpr char16_t kSaveButton[] = u"btnSave";
 constexpr int kFeedbackAlwaysGame = 90;
 
 constexpr const char* kSettingTypes[EditPage::kSettingPages] = {"Mouse", "Third Party Controller", "Steering Wheel",
-                                                               "Original Controller", "Flight Stick"};
+                                                                "Original Controller", "Flight Stick"};
 
 // The rows a native wheel does without: it brings its own angle, vibration, feedback and deadzone.
 constexpr const char16_t* kWheelRows[] = {u"laySteeringSensitivity", u"laySW_VibrationStrength",
                                           u"layForceFeedbackStrength", u"laySteeringDeadzone"};
 
 // Buttons of the settings dialogs still to come: taken here so that a click does nothing else.
-constexpr const char16_t* kDialogButtons[] = {u"btnMoreSetting",        u"btnAdvanced",
-                                              u"btnCurve",              u"btnLeftStickSettings",
-                                              u"btnRightStickSettings", u"btnPlayKey_Touchpad_Setting",
-                                              u"btnFlightStickSettings"};
+constexpr const char16_t* kDialogButtons[] = {
+    u"btnMoreSetting",        u"btnAdvanced",           u"btnCurve",
+    u"btnLeftStickSettings",  u"btnRightStickSettings", u"btnPlayKey_Touchpad_Setting",
+    u"btnFlightStickSettings"};
 
 bool Always(const ConfigRecord&) {
   return true;
@@ -82,10 +82,19 @@ void SetVibration(ConfigRecord& r, int v) {
   r.vibration_strength = static_cast<std::uint8_t>(v);
 }
 
-enum FieldIndex { kJoystickDeadzone, kVibration, kWheelVibration, kFeedback, kAngle, kSteeringDeadzone, kStickDeadzone };
+enum FieldIndex {
+  kJoystickDeadzone,
+  kVibration,
+  kWheelVibration,
+  kFeedback,
+  kAngle,
+  kSteeringDeadzone,
+  kStickDeadzone
+};
 
 const IntegerField kIntegerFields[] = {
-    {u"editJoystickDeadzone", model::kJoystickDeadzoneRange, [](const ConfigRecord& r) { return int{r.joystick_deadzone}; },
+    {u"editJoystickDeadzone", model::kJoystickDeadzoneRange,
+     [](const ConfigRecord& r) { return int{r.joystick_deadzone}; },
      [](ConfigRecord& r, int v) { r.joystick_deadzone = static_cast<std::uint8_t>(v); }, &Always, false},
     {u"editVibrationStrength", model::kVibrationStrengthRange, &SignedVibration, &SetVibration,
      [](const ConfigRecord& r) { return r.input_device == 0; }, false},
@@ -208,7 +217,8 @@ void EditPage::ShowSettingPage(int page) {
 void EditPage::ShowSteeringAngle() {
   toolkit::WindowImplBase& window = host_.Window();
   const bool chooser = model::UsesAngleChooser(record_->mode_bits);
-  if (auto* style = window.FindControl<toolkit::CTabLayoutUI>(u"tabLayoutAngleStyle")) style->SelectItem(chooser ? 1 : 0);
+  if (auto* style = window.FindControl<toolkit::CTabLayoutUI>(u"tabLayoutAngleStyle"))
+    style->SelectItem(chooser ? 1 : 0);
   SetEditText(kAngleEdit, IntegerText(record_->steering_angle));
   // The chooser must not keep another configuration's choice: the page writes it back.
   if (auto* combo = window.FindControl<toolkit::CComboUI>(kAngleChooser)) {
@@ -339,8 +349,7 @@ void EditPage::NextColor() {
 
 void EditPage::SwitchMappingGroup() {
   keys_.SwitchMappingGroup(*record_);
-  host_.Window().SetControlText(kGroupLabel,
-                                host_.MappingGroupName(static_cast<std::size_t>(keys_.mapping_group())));
+  host_.Window().SetControlText(kGroupLabel, host_.MappingGroupName(static_cast<std::size_t>(keys_.mapping_group())));
 }
 
 bool EditPage::Notify(toolkit::TNotifyUI& msg) {

@@ -134,8 +134,8 @@ TEST_F(EditPageTest, SensitivitiesStoreHundredthsOrShowTheStoredValueAgain) {
     const char* typed;
     int stored;
     const char* shown;
-  } rows[] = {{"0", 250, " 2.50"},       {"60", 250, " 2.50"},     {"50.01", 250, " 2.50"}, {"", 250, " 2.50"},
-              {"0.015", 1, " 0.01"},     {"50", 5000, " 50.00"},    {"0.29", 29, " 0.29"},   {"abc", 250, " 2.50"}};
+  } rows[] = {{"0", 250, " 2.50"},   {"60", 250, " 2.50"},   {"50.01", 250, " 2.50"}, {"", 250, " 2.50"},
+              {"0.015", 1, " 0.01"}, {"50", 5000, " 50.00"}, {"0.29", 29, " 0.29"},   {"abc", 250, " 2.50"}};
   for (const char16_t* edit : {u"editHipSensitivity", u"editADSSensitivity"}) {
     for (const auto& row : rows) {
       SCOPED_TRACE(row.typed);
@@ -146,8 +146,8 @@ TEST_F(EditPageTest, SensitivitiesStoreHundredthsOrShowTheStoredValueAgain) {
       });
       EXPECT_EQ(Text(edit), QStringLiteral(" 2.50"));
       Type(edit, QString::fromLatin1(row.typed));
-      const auto& field = edit == std::u16string_view(u"editHipSensitivity") ? Record().hip_sensitivity
-                                                                             : Record().ads_sensitivity;
+      const auto& field =
+          edit == std::u16string_view(u"editHipSensitivity") ? Record().hip_sensitivity : Record().ads_sensitivity;
       EXPECT_EQ(field.get(), row.stored);
       EXPECT_EQ(Text(edit), QString::fromLatin1(row.shown));
     }
@@ -337,6 +337,11 @@ TEST_F(EditPageTest, RenameRefusesTakenNamesAndTakesTheMacrosAlong) {
   Open();
   Type(u"editPlayName", QStringLiteral("Again"));
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedMacro);
+  // The macro manager lists the macros under the name as typed.
+  Control(u"editPlayName")->SetText(QStringLiteral("Third"));
+  Click(u"btnMacro");
+  EXPECT_EQ(Page(), app::kPageMacroManager);
+  EXPECT_NE(model::FindMacro(state.image->macro, "Third", "Burst", host), nullptr);
 }
 
 TEST_F(EditPageTest, ClosingTheWindowChecksTypedText) {
