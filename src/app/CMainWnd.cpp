@@ -271,6 +271,11 @@ void CMainWnd::TakeMacroSnapshot() {
   std::memcpy(static_cast<void*>(macro_snapshot_.get()), &env_.state->image->macro, sizeof(model::MacroBlock));
 }
 
+void CMainWnd::OpenMacroManager() {
+  TakeMacroSnapshot();
+  ShowMacroManager();
+}
+
 void CMainWnd::LeaveMacroManager() {
   SelectPage(kPagePlayEdit);
   // Without a snapshot the manager was never opened through its button; a fresh one makes the comparison exact.

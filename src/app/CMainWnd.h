@@ -92,6 +92,7 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
 
   // The macro block as the macro manager found it, for the comparison when the manager is left.
   void TakeMacroSnapshot();
+  void OpenMacroManager() override;
 
   // Adapter page: the checks, the upgrade and the restores.
   // Ends the program with exit code 0, whatever the pages hold.
@@ -101,7 +102,7 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   // Asks the worker to read the present adapter again; its result replaces the image and shows the adapter page.
   void RequestFreshRead();
 
-  const QString& MappingGroupName(std::size_t group) const { return mapping_group_names_.at(group); }
+  const QString& MappingGroupName(std::size_t group) const override { return mapping_group_names_.at(group); }
   const device::DevicePresence& presence() const { return presence_; }
   bool IsSettling() const { return presence_host_ && presence_host_->IsSettling(); }
 

@@ -3,25 +3,31 @@
 #include <QString>
 
 #include <memory>
+#include <string_view>
 
 namespace torvane::model {
 struct ConfigRecord;
 }
 
 namespace torvane::toolkit {
+class CEditUI;
 struct TNotifyUI;
-}
+}  // namespace torvane::toolkit
 
 namespace torvane::editor {
 
 class EditorHost;
 class KeyMapping;
+struct IntegerField;
 
 // The editing page of one configuration: its name, colour, hot key, game, the five device-settings pages, the
 // steering wheel choice and the buttons that lead to the settings dialogs. It edits the record in place in the
 // image and compares it with the snapshot taken when the page opened once the page is left.
 class EditPage {
  public:
+  static constexpr int kSettingPages = 5;
+  static constexpr int kSteeringPage = 2;
+
   EditPage(EditorHost& host, KeyMapping& keys);
   ~EditPage();
 
@@ -42,11 +48,32 @@ class EditPage {
   int setting_page() const { return setting_page_; }
 
  private:
+  // Every field's check, then what the fields hold goes into the record: typed text is either stored or
+  // replaced by the stored value, never left waiting where a page change could drop it.
+  void ApplyFields();
+  // The focus-loss checks. `store` writes an accepted integer at once; otherwise it waits for ApplyFields.
+  void CheckName();
+  void CheckSensitivity(toolkit::CEditUI& edit, bool hip);
+  void CheckInteger(const IntegerField& field, bool store);
+  // Shows everything of the record: header, key buttons and all five settings pages, ending on `page`.
+  void ShowRecord(int page);
+  void StepSettingPage(int step);
+  void ChooseSteeringWheel();
+  void ShowSteeringAngle();
+  void NextColor();
+  void SwitchMappingGroup();
+  // Shows the stored name; what the edit makes of it (cut to its length) is what counts as untouched.
+  void ShowName();
+  void ShowMessage(std::string_view text);
+  void SetEditText(const char16_t* name, const QString& text);
+  QString EditText(const char16_t* name) const;
+
   EditorHost& host_;
   KeyMapping& keys_;
   model::ConfigRecord* record_ = nullptr;
   std::unique_ptr<model::ConfigRecord> snapshot_;
   int setting_page_ = 0;
+  QString shown_name_;
 };
 
 }  // namespace torvane::editor

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+
+#include <cstddef>
 #include <cstdint>
 
 namespace torvane::device {
@@ -40,6 +43,10 @@ class EditorHost {
   virtual void OpenEditPage(int slot) = 0;
   // Runs the key capture dialog over `owner` (the main window or a settings dialog) until it ends.
   virtual CapturedKey CaptureKey(toolkit::WindowImplBase& owner) = 0;
+  // The title of mapping group 0 or 1.
+  virtual const QString& MappingGroupName(std::size_t group) const = 0;
+  // Goes on from the editing page to the macro manager, which returns to it.
+  virtual void OpenMacroManager() = 0;
 };
 
 }  // namespace torvane::editor
