@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPainter>
+#include <QPixmap>
 #include <QTest>
 #include <QTimer>
 
@@ -37,12 +39,16 @@ MainWindowFixture::~MainWindowFixture() {
 }
 
 app::MainWndEnvironment MainWindowFixture::Environment() {
-  // No browser in tests: the links are only recorded.
-  return app::MainWndEnvironment{
-      .state = &state, .source = source.get(), .instance_name = lock_name, .open_link = [this](const QUrl& url) {
-        opened_links.push_back(url);
-        return links_open;
-      }};
+  // No browser in tests: the links are only recorded. A captured key closes its dialog at once.
+  return app::MainWndEnvironment{.state = &state,
+                                 .source = source.get(),
+                                 .instance_name = lock_name,
+                                 .open_link =
+                                     [this](const QUrl& url) {
+                                       opened_links.push_back(url);
+                                       return links_open;
+                                     },
+                                 .captured_key_show_ms = 0};
 }
 
 void MainWindowFixture::StartWindow(bool plugged, const char* scenario) {
@@ -86,11 +92,16 @@ bool MainWindowFixture::IsShown(const char16_t* name) const {
   return control != nullptr && control->IsVisible();
 }
 
-void MainWindowFixture::SaveRendering(const QString& file_name) {
+void MainWindowFixture::SaveRendering(const QString& file_name, QWidget* dialog) {
   const QString path = RenderPath(file_name);
   if (path.isEmpty()) return;
   QCoreApplication::processEvents();
-  EXPECT_TRUE(window->grab().save(path)) << path.toStdString();
+  QPixmap shot = window->grab();
+  if (dialog != nullptr) {
+    QPainter painter(&shot);
+    painter.drawPixmap(dialog->geometry().topLeft() - window->geometry().topLeft(), dialog->grab());
+  }
+  EXPECT_TRUE(shot.save(path)) << path.toStdString();
 }
 
 }  // namespace torvane::testing

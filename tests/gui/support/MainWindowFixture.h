@@ -48,7 +48,8 @@ class MainWindowFixture : public ::testing::Test {
   bool IsShown(const char16_t* name) const;
   // Whether the window is still up after a close request.
   bool IsOpen() const { return window && window->isVisible(); }
-  void SaveRendering(const QString& file_name);
+  // The window as shown, with `dialog` (a window over it, or nullptr) drawn where it stands.
+  void SaveRendering(const QString& file_name, QWidget* dialog = nullptr);
 
   std::string lock_name;
   app::ManagerState state;
