@@ -17,12 +17,14 @@ namespace torvane::editor {
 void ShowKey(toolkit::CControlUI& button, std::uint8_t code) {
   const auto icon = model::KeyClassIcon(model::KeyClass(code));
   // The class image sits in a square at the left; the name gets the rest (the layout pads the text past it).
-  const int side = std::max(0, std::min(button.height() - 8, 20));
+  // A dialog shows its keys before its layout has sized the buttons: the layout's height is the one they will get.
+  const int height = button.GetFixedHeight() > 0 ? button.GetFixedHeight() : button.height();
+  const int side = std::max(0, std::min(height - 8, 20));
   button.SetBkImage(QStringLiteral("file='%1' dest='6,%2,%3,%4'")
                         .arg(QString::fromUtf8(icon))
-                        .arg((button.height() - side) / 2)
+                        .arg((height - side) / 2)
                         .arg(6 + side)
-                        .arg((button.height() + side) / 2));
+                        .arg((height + side) / 2));
   button.SetText(QString::fromUtf8(model::KeyName(code)));
 }
 

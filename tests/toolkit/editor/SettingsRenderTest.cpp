@@ -43,7 +43,7 @@ TEST(SettingsRenderTest, EveryDialog) {
   record.left_stick_hotkey = 175;
   record.touchpad_key = 175;
   record.turn_assist_key = 20;
-  record.flight_axis_map = 0x5414;
+  record.flight_axis_map = 0x4414;
   record.mapping[1][17] = model::kFlightRollLeft;
   record.mapping[1][14] = model::kFlightRollRight;
 
@@ -57,6 +57,9 @@ TEST(SettingsRenderTest, EveryDialog) {
   Render(mouse, "mouse_advanced_dlg.png");
   CMoreSettingsDlg more(keys, record);
   Render(more, "more_settings_dlg.png");
+  record.game_id = CMoreSettingsDlg::kCustomGameId;
+  CMoreSettingsDlg custom(keys, record);
+  Render(custom, "more_settings_custom_game_dlg.png");
   CFlightsticksetting flight(keys, record);
   Render(flight, "flight_stick_setting_dlg.png");
 }

@@ -55,15 +55,17 @@ TEST_F(StickDlgTest, KeysReachTheRecordOnlyThroughOkAndTheSlotsEmptyOnEveryWayOu
       bool leased = false;
       {
         StickDlg dialog(side.side, keys_, record);
-        EXPECT_EQ(RunDialog<StickDlg>(dialog,
-                                      [&](StickDlg& d) {
-                                        leased =
-                                            keys_.Slot(side.up_slot) == d.FindControl(QString::fromUtf8(side.up)) &&
-                                            keys_.Slot(side.press_slot) != nullptr;
-                                        Click(d, side.up);
-                                        Click(d, "btnStickHotKey");
-                                        way.end(d);
-                                      }),
+        EXPECT_EQ(RunDialog<StickDlg>(
+                      dialog,
+                      [&](StickDlg& d) {
+                        leased = keys_.Slot(side.up_slot) == d.FindControl(QString::fromUtf8(side.up)) &&
+                                 keys_.Slot(side.press_slot) != nullptr;
+                        // the class image sits in a square at the left of the 28-pixel button
+                        EXPECT_TRUE(d.FindControl(u"btnStickHotKey")->GetBkImage().contains(u"dest='6,4,26,24'"));
+                        Click(d, side.up);
+                        Click(d, "btnStickHotKey");
+                        way.end(d);
+                      }),
                   way.result);
       }
       EXPECT_TRUE(leased);
