@@ -1,0 +1,68 @@
+// Renders each settings dialog as the player sees it, into PNGs under the build folder, for people to look at.
+#include "editor/settings/CFlightsticksetting.h"
+#include "editor/settings/CMoreSettingsDlg.h"
+#include "editor/settings/MouseAdvancedDlg.h"
+#include "editor/settings/StickDlg.h"
+#include "editor/settings/TouchPadDlg.h"
+#include "model/keys/ControllerButton.h"
+#include "model/keys/KeyCodes.h"
+#include "toolkit/editor/SettingsDialogSupport.h"
+
+#include <QImage>
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+namespace torvane::editor {
+namespace {
+
+void Save(toolkit::WindowImplBase& window, const char* name) {
+  const QPixmap shot = window.grab();
+  const QImage image = shot.toImage();
+  EXPECT_NE(image.pixel(image.width() / 2, image.height() / 2), image.pixel(0, 0)) << "a blank window";
+  const QString path = testing::RenderPath(QString::fromUtf8(name));
+  if (!path.isEmpty()) {
+    EXPECT_TRUE(shot.save(path)) << path.toStdString();
+  }
+}
+
+template <class Dialog>
+void Render(Dialog& dialog, const char* name) {
+  RunDialog<Dialog>(dialog, [name](Dialog& d) { Save(d, name); });
+}
+
+TEST(SettingsRenderTest, EveryDialog) {
+  FakeEditorHost host;
+  KeyMapping keys(host);
+  model::ConfigRecord record = MakeSettingsRecord(0, CMoreSettingsDlg::kReportRateGameId);
+  record.mapping[0][model::kButtonLsUp] = 26;      // W
+  record.mapping[0][model::kButtonLsLeft] = 4;     // A
+  record.mapping[0][model::kButtonLsDown] = 22;    // S
+  record.mapping[0][model::kButtonLsRight] = 7;    // D
+  record.mapping[0][model::kButtonL3] = 225 - 60;  // left control
+  record.left_stick_hotkey = 175;
+  record.touchpad_key = 175;
+  record.turn_assist_key = 20;
+  record.flight_axis_map = 0x4414;
+  record.mapping[1][17] = model::kFlightRollLeft;
+  record.mapping[1][14] = model::kFlightRollRight;
+
+  StickDlg left(StickSide::kLeft, keys, record);
+  Render(left, "left_stick_dlg.png");
+  StickDlg right(StickSide::kRight, keys, record);
+  Render(right, "right_stick_dlg.png");
+  TouchPadDlg touch(keys, record);
+  Render(touch, "touch_pad_dlg.png");
+  MouseAdvancedDlg mouse(keys, record);
+  Render(mouse, "mouse_advanced_dlg.png");
+  CMoreSettingsDlg more(keys, record);
+  Render(more, "more_settings_dlg.png");
+  record.game_id = CMoreSettingsDlg::kCustomGameId;
+  CMoreSettingsDlg custom(keys, record);
+  Render(custom, "more_settings_custom_game_dlg.png");
+  CFlightsticksetting flight(keys, record);
+  Render(flight, "flight_stick_setting_dlg.png");
+}
+
+}  // namespace
+}  // namespace torvane::editor
