@@ -14,6 +14,7 @@
 #include "emulator/VirtualTransport.h"
 #include "model/LittleEndian.h"
 #include "model/RegionBytes.h"
+#include "model/backup/BackupFile.h"
 
 namespace torvane::device {
 namespace {
@@ -222,6 +223,24 @@ TEST_F(DeviceWorkerTest, ReadBackCatchesACellThatIgnoredTheWrite) {
   auto unchecked = std::make_shared<Collector>();
   EXPECT_TRUE(WritePlanned(unchecked)) << "the echo check alone lets it through";
   EXPECT_EQ(Flash(model::kConfigBlockAddress, 1)[0], 0xFF);
+}
+
+// A backup of what was read, written back as a save of all three data blocks,
+// brings the adapter back byte for byte.
+TEST_F(DeviceWorkerTest, ABackupWrittenBackRestoresTheDataBlocksExactly) {
+  ASSERT_TRUE(ReadAdapter());
+  const auto backup = model::EncodeBackup(*image, 1'765'157'400);
+  ASSERT_TRUE(BuildConfigurationRestorePlan(*image, *defaults, plan));
+  ASSERT_TRUE(WritePlanned(std::make_shared<Collector>()));
+  ASSERT_NE(Flash(model::kConfigBlockAddress, 16384), Bytes(BytesOf(model::ParseBackup(backup).image->config)));
+
+  const model::ParsedBackup parsed = model::ParseBackup(backup);
+  ASSERT_EQ(parsed.error, model::BackupError::kNone);
+  ASSERT_TRUE(BuildSavePlan(model::BuildSaveJob(*parsed.image, model::kUnsavedAll), plan));
+  ASSERT_TRUE(WritePlanned(std::make_shared<Collector>()));
+  EXPECT_EQ(Flash(model::kMacroBlockAddress, 16384), Bytes(BytesOf(parsed.image->macro)));
+  EXPECT_EQ(Flash(model::kConfigBlockAddress, 16384), Bytes(BytesOf(parsed.image->config)));
+  EXPECT_EQ(Flash(model::kResponseBlockAddress, 65536), Bytes(BytesOf(parsed.image->response)));
 }
 
 struct FaultCase {
