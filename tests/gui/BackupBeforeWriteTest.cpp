@@ -80,17 +80,15 @@ TEST_P(BackupOfEachWriteTest, HoldsTheAdapterAsReadBeforeTheWrite) {
 
 INSTANTIATE_TEST_SUITE_P(
     Writes, BackupOfEachWriteTest,
-    ::testing::Values(WriteKind{"Save", "working-mode-1", {dialogs::kIdOk}, nullptr},
-                      WriteKind{"Upgrade", "old-firmware", {dialogs::kIdOk, dialogs::kIdYes, dialogs::kIdOk},
-                                u"btnDeviceArrival"},
-                      WriteKind{"RestoreConfiguration",
-                                "lost-configuration",
-                                {dialogs::kIdOk, dialogs::kIdYes, dialogs::kIdOk},
-                                u"btnDeviceArrival"},
-                      WriteKind{"RestoreFirmwareAndConfiguration",
-                                "working-mode-3",
-                                {dialogs::kIdYes, dialogs::kIdOk},
-                                u"btnUpgrade"}),
+    ::testing::Values(
+        WriteKind{"Save", "working-mode-1", {dialogs::kIdOk}, nullptr},
+        WriteKind{"Upgrade", "old-firmware", {dialogs::kIdOk, dialogs::kIdYes, dialogs::kIdOk}, u"btnDeviceArrival"},
+        WriteKind{"RestoreConfiguration",
+                  "lost-configuration",
+                  {dialogs::kIdOk, dialogs::kIdYes, dialogs::kIdOk},
+                  u"btnDeviceArrival"},
+        WriteKind{
+            "RestoreFirmwareAndConfiguration", "working-mode-3", {dialogs::kIdYes, dialogs::kIdOk}, u"btnUpgrade"}),
     [](const ::testing::TestParamInfo<WriteKind>& param) { return param.param.name; });
 
 // A regular file where the backup folder belongs: the backup fails for every user, root included.

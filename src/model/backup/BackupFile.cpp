@@ -89,7 +89,9 @@ std::vector<std::uint8_t> EncodeBackup(const FlashImage& image, std::int64_t tim
 
   std::vector<std::uint8_t> out;
   out.reserve(kFileSize);
-  const auto append = [&out](std::span<const std::uint8_t> bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); };
+  const auto append = [&out](std::span<const std::uint8_t> bytes) {
+    out.insert(out.end(), bytes.begin(), bytes.end());
+  };
   append(BytesOf(header));
   const auto slots = Slots(image);
   for (std::size_t i = 0; i < slots.size(); ++i) {
@@ -121,7 +123,8 @@ ParsedBackup ParseBackup(std::span<const std::uint8_t> bytes) {
   }
   const auto body = bytes.first(bytes.size() - kDigestSize);
   const auto digest = Sha256(body);
-  if (!digest || !std::equal(digest->begin(), digest->end(), bytes.begin() + static_cast<std::ptrdiff_t>(body.size()))) {
+  if (!digest ||
+      !std::equal(digest->begin(), digest->end(), bytes.begin() + static_cast<std::ptrdiff_t>(body.size()))) {
     parsed.error = BackupError::kDamaged;
     return parsed;
   }
@@ -138,8 +141,8 @@ ParsedBackup ParseBackup(std::span<const std::uint8_t> bytes) {
     offset += row.length;
   }
   parsed.error = BackupError::kNone;
-  parsed.header = {header.manager_version, header.hardware_version, header.boot_loader_version,
-                   header.firmware_version, header.serial,          header.time};
+  parsed.header = {header.manager_version,  header.hardware_version, header.boot_loader_version,
+                   header.firmware_version, header.serial,           header.time};
   parsed.image = std::move(image);
   return parsed;
 }

@@ -20,8 +20,12 @@ CivilTime ToCivil(std::int64_t time) {
   const sys_days day = floor<days>(point);
   const year_month_day date{day};
   const long long in_day = (point - day).count();
-  return {static_cast<int>(date.year()), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-          in_day / 3600, in_day / 60 % 60, in_day % 60};
+  return {static_cast<int>(date.year()),
+          static_cast<unsigned>(date.month()),
+          static_cast<unsigned>(date.day()),
+          in_day / 3600,
+          in_day / 60 % 60,
+          in_day % 60};
 }
 
 }  // namespace
@@ -69,8 +73,8 @@ std::optional<BackupNameKey> ParseBackupFileName(std::string_view name) {
 std::string BackupTimeText(std::int64_t time) {
   const CivilTime t = ToCivil(time);
   char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u %02lld:%02lld:%02lld UTC", t.year, t.month, t.day, t.hour,
-                t.minute, t.second);
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u %02lld:%02lld:%02lld UTC", t.year, t.month, t.day, t.hour, t.minute,
+                t.second);
   return text;
 }
 

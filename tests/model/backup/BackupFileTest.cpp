@@ -116,9 +116,9 @@ TEST(BackupFileTest, NamesSortByTimeThenSequence) {
     ASSERT_TRUE(ParseBackupFileName(names[i]) && ParseBackupFileName(names[i + 1])) << names[i];
     EXPECT_LT(*ParseBackupFileName(names[i]), *ParseBackupFileName(names[i + 1])) << names[i];
   }
-  for (const char* other : {"20251208-013000Z.tvbackup.tmp", ".20251208-013000Z.tvbackup.tmp-1-0", "notes.txt",
-                            "20251208-013000.tvbackup", "20251208-013000Z-.tvbackup", "20251208-013000Z-1234567.tvbackup",
-                            "2025120a-013000Z.tvbackup"}) {
+  for (const char* other :
+       {"20251208-013000Z.tvbackup.tmp", ".20251208-013000Z.tvbackup.tmp-1-0", "notes.txt", "20251208-013000.tvbackup",
+        "20251208-013000Z-.tvbackup", "20251208-013000Z-1234567.tvbackup", "2025120a-013000Z.tvbackup"}) {
     EXPECT_FALSE(ParseBackupFileName(other)) << other;
   }
 }
