@@ -9,6 +9,7 @@
 
 #include "app/AdapterChecks.h"
 #include "app/BackupBeforeWrite.h"
+#include "app/BackupRestore.h"
 #include "app/FirmwareProcedures.h"
 #include "app/MainPage.h"
 #include "app/MainWindowTexts.h"
@@ -330,7 +331,9 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
     FirmwareProcedures(*this, *env_.state).RunUpgradeButton();
   } else if (msg.sender_name == u"btnhelp") {
     msg.handled = true;
-    dialogs::CHelpDlg::Run(this, *env_.state->image);
+    if (dialogs::CHelpDlg::Run(this, *env_.state->image) == dialogs::CHelpDlg::kOpenBackups) {
+      RestoreFromBackup(*this, env_.state->image->info.serial, backups_.store());
+    }
   }
 }
 

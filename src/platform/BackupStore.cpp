@@ -65,7 +65,27 @@ std::vector<std::string> BackupStore::Names(const std::string& folder) const {
 }
 
 std::vector<StoredBackup> BackupStore::List(const Serial& serial) const {
-  const std::string folder = FolderOf(serial);
+  return ListFolder(FolderOf(serial));
+}
+
+std::vector<StoredBackup> BackupStore::ListAll(const Serial& first) const {
+  const std::string first_folder = FolderOf(first);
+  std::vector<StoredBackup> all = ListFolder(first_folder);
+  std::vector<std::string> others;
+  std::error_code error;
+  for (fs::directory_iterator it(root_, error), end; !error && it != end; it.increment(error)) {
+    std::error_code ignored;
+    if (it->is_directory(ignored) && it->path().string() != first_folder) others.push_back(it->path().string());
+  }
+  std::sort(others.begin(), others.end());
+  for (const std::string& folder : others) {
+    std::vector<StoredBackup> more = ListFolder(folder);
+    std::move(more.begin(), more.end(), std::back_inserter(all));
+  }
+  return all;
+}
+
+std::vector<StoredBackup> BackupStore::ListFolder(const std::string& folder) const {
   std::vector<std::string> names = Names(folder);
   std::reverse(names.begin(), names.end());
   std::vector<StoredBackup> backups;

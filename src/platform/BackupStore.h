@@ -42,6 +42,8 @@ class BackupStore {
 
   // The adapter's backups, newest first, each parsed; damaged ones are listed with their error.
   std::vector<StoredBackup> List(const Serial& serial) const;
+  // Every adapter's backups: those of `first` at the front, then the other folders' in name order.
+  std::vector<StoredBackup> ListAll(const Serial& first) const;
 
   // Deletes the oldest backups beyond `keep`, never one named in `spared`;
   // also clears temporary files a crash left behind.
@@ -50,6 +52,7 @@ class BackupStore {
  private:
   // Backup file names of the folder, oldest first.
   std::vector<std::string> Names(const std::string& folder) const;
+  std::vector<StoredBackup> ListFolder(const std::string& folder) const;
 
   std::string root_;
 };

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "app/BackupBeforeWrite.h"
+#include "app/MainPage.h"
 #include "device/ProtocolCodes.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
@@ -15,6 +16,8 @@
 #include "gui/support/MainWindowFixture.h"
 #include "model/RegionBytes.h"
 #include "platform/BackupStore.h"
+#include "toolkit/CButtonUI.h"
+#include "toolkit/CComboUI.h"
 
 namespace torvane::testing {
 namespace {
@@ -125,6 +128,43 @@ TEST_F(BackupBeforeWriteTest, AWriteTheFlashDidNotTakeFailsAndKeepsTheEdits) {
   EXPECT_TRUE(MessageBoxAnswers::Shown().front().text.endsWith(QStringLiteral("Verify failed at 0x0800C000")))
       << MessageBoxAnswers::Shown().front().text.toStdString();
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig);
+}
+
+TEST_F(BackupBeforeWriteTest, ABackupChosenThroughTheHelpDialogIsWrittenBack) {
+  ASSERT_TRUE(StartOnAdapterPage());
+  const auto original = adapter.ReadFlash(model::kConfigBlockAddress, sizeof(model::ConfigBlock));
+  MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
+  SaveAnEdit();
+  ASSERT_NE(adapter.ReadFlash(model::kConfigBlockAddress, sizeof(model::ConfigBlock)), original);
+  // A damaged file sorts newest: listed, not restorable.
+  const platform::BackupStore store(app::BackupRoot({}));
+  std::ofstream(std::filesystem::path(store.FolderOf(state.image->info.serial)) / "20991231-000000Z.tvbackup")
+      << "damaged";
+
+  WhenModalShows(u"btnBackups", [](toolkit::WindowImplBase& help) {
+    help.FindControl<toolkit::CButtonUI>(u"btnBackups")->Activate();
+  });
+  int listed = 0;
+  bool damaged_restorable = true;
+  WhenModalShows(u"comboBackups", [&](toolkit::WindowImplBase& dialog) {
+    auto* combo = dialog.FindControl<toolkit::CComboUI>(u"comboBackups");
+    listed = combo->GetCount();
+    damaged_restorable = dialog.FindControl(u"btnRestoreBackup")->IsEnabled();
+    combo->SelectItem(1, false, true);
+    dialog.FindControl<toolkit::CButtonUI>(u"btnRestoreBackup")->Activate();
+  });
+  MessageBoxAnswers::Reset();
+  for (const int answer : {dialogs::kIdYes, dialogs::kIdOk}) MessageBoxAnswers::SetNextAnswer(answer);
+  Click(u"btnhelp");
+
+  EXPECT_EQ(listed, 2);
+  EXPECT_FALSE(damaged_restorable);
+  ASSERT_EQ(MessageBoxAnswers::Shown().size(), 2);
+  EXPECT_EQ(MessageBoxAnswers::Shown().back().text, QStringLiteral("Restore successfully!"));
+  EXPECT_EQ(adapter.ReadFlash(model::kConfigBlockAddress, sizeof(model::ConfigBlock)), original);
+  EXPECT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }));
+  const auto shown = model::BytesOf(state.image->config);
+  EXPECT_EQ(std::vector<std::uint8_t>(shown.begin(), shown.end()), original) << "read afresh";
 }
 
 }  // namespace

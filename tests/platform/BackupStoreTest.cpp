@@ -60,6 +60,19 @@ TEST_F(BackupStoreTest, WritesNewFilesAndListsThemNewestFirstWithDamagedOnesMark
   EXPECT_EQ(fs::path(backups[0].path).parent_path().filename(), "0102030405060708090a0b0c");
 }
 
+TEST_F(BackupStoreTest, ListsEveryAdapterWithTheGivenOneFirst) {
+  const BackupStore store(root.string());
+  const Serial mine = image->info.serial;
+  image->info.serial = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};  // sorts before `mine`
+  ASSERT_EQ(store.Write(*image, kTime + 5).error, "");
+  image->info.serial = mine;
+  ASSERT_EQ(store.Write(*image, kTime).error, "");
+  const auto all = store.ListAll(mine);
+  ASSERT_EQ(all.size(), 2u);
+  EXPECT_EQ(all[0].parsed.header.serial, mine);
+  EXPECT_NE(all[1].parsed.header.serial, mine);
+}
+
 TEST_F(BackupStoreTest, KeepsTheNewestTwentyAndTheReadsBackup) {
   AdapterBackups backups(root.string());
   backups.TakeRead(*image);
