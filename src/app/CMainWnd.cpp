@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include "app/AdapterChecks.h"
+#include "app/BackupBeforeWrite.h"
+#include "app/BackupRestore.h"
 #include "app/FirmwareProcedures.h"
 #include "app/MainPage.h"
 #include "app/MainWindowTexts.h"
@@ -38,6 +40,7 @@ bool NameIs(const QString& name, const char* expected) {
 
 CMainWnd::CMainWnd(MainWndEnvironment environment)
     : env_(std::move(environment)),
+      backups_(BackupRoot(env_.backup_folder)),
       owner_target_(std::make_shared<dialogs::WindowResultTarget>(Ref())),
       presence_host_(std::make_unique<PresenceTimerHost>(PresenceTimerHost::Actions{
           .on_tick = [this] { presence_.OnSettleTimer(); },
@@ -153,6 +156,7 @@ void CMainWnd::OnReadDone(const device::ReadResult* read) {
   // Copied in rather than swapped, so the shown image keeps its address for whatever refers to it.
   *env_.state->image = *read->image;
   env_.state->run_status = read->run_status;
+  backups_.TakeRead(*read->image);
   // Edits left unsaved by an unplug come back over the same adapter's fresh read.
   if (const unsigned restored = kept_edits_.RestoreInto(*env_.state->image); restored != 0) MarkUnsaved(restored);
   SelectPage(kPageDeviceArrival);
@@ -197,6 +201,8 @@ void CMainWnd::MarkUnsaved(unsigned bits) {
 
 bool CMainWnd::WritePlan(const device::WritePlan& plan, int mode) {
   if (!worker_ || writing_) return false;
+  // Declining to write without a backup leaves the adapter and every edit as they were: no "USB Error" either.
+  if (!BackUpOrAsk(backups_, this)) return false;
   writing_ = true;
   int result = 0;
   {
@@ -210,7 +216,10 @@ bool CMainWnd::WritePlan(const device::WritePlan& plan, int mode) {
     }
   }
   writing_ = false;
-  if (result == dialogs::kIdYes) return true;
+  if (result == dialogs::kIdYes) {
+    backups_.TakeWritten(plan);
+    return true;
+  }
   toolkit::PostMessage(Ref(), device::MSG_DEVICE_FAILED);
   return false;
 }
@@ -327,7 +336,9 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
     FirmwareProcedures(*this, *env_.state).RunUpgradeButton();
   } else if (msg.sender_name == u"btnhelp") {
     msg.handled = true;
-    dialogs::CHelpDlg::Run(this, *env_.state->image);
+    if (dialogs::CHelpDlg::Run(this, *env_.state->image) == dialogs::CHelpDlg::kOpenBackups) {
+      RestoreFromBackup(*this, env_.state->image->info.serial, backups_.store());
+    }
   }
 }
 

@@ -21,6 +21,7 @@
 #include "editor/EditorHost.h"
 #include "editor/KeptEdits.h"
 #include "editor/KeyMapping.h"
+#include "platform/AdapterBackups.h"
 #include "platform/InputCapture.h"
 #include "platform/SingleInstance.h"
 #include "toolkit/CTabLayoutUI.h"
@@ -41,6 +42,8 @@ struct MainWndEnvironment {
   std::function<std::unique_ptr<platform::InputCapture>()> create_input_capture = &platform::InputCapture::Create;
   // How long the capture dialog shows the captured key before it closes.
   int captured_key_show_ms = 600;
+  // Where the backups taken before each write go; "backups" in the user's data folder when empty.
+  std::string backup_folder = {};
 };
 
 // The program's one window. Its tab layout "tabLayoutWnd" holds every page; the window moves between them as the
@@ -72,8 +75,9 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void MarkUnsaved(unsigned bits) override;
   // Writes `plan` to the adapter behind the progress dialog in `mode` (a dialogs::ProgressMode). True when the
   // worker reported the write done; otherwise the main window is sent MSG_DEVICE_FAILED, which shows "USB Error"
-  // with the worker's text, and false comes back. Never runs two writes at once: a second call while one runs
-  // returns false at once.
+  // with the worker's text, and false comes back. Before the write, what the adapter holds is backed up; when that
+  // fails and the player declines to write without a backup, false comes back with nothing written or shown.
+  // Never runs two writes at once: a second call while one runs returns false at once.
   bool WritePlan(const device::WritePlan& plan, int mode) override;
   bool IsWriting() const { return writing_; }
   unsigned unsaved_mask() const { return unsaved_mask_; }
@@ -123,6 +127,7 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void OpenDownloadPage();
 
   MainWndEnvironment env_;
+  platform::AdapterBackups backups_;
   std::unique_ptr<platform::SingleInstance> instance_;
   bool refused_second_instance_ = false;
   bool writing_ = false;

@@ -154,18 +154,24 @@ void DeviceWorker::WriteFlash(const Request& request) {
     return Fail(request, FormatText("OpenDevice(%d)", result));
   }
   if (protocol_.EraseFlash(plan) != 0) return Fail(request, protocol_.last_error());
-  // The final 100 waits until the adapter is closed, so "done" means released as well.
-  bool complete = false;
-  const auto progress = [&request, &complete](int percent) {
-    if (percent == 100) {
-      complete = true;
-    } else {
-      Deliver(request.target, MSG_PROGRESS, static_cast<std::uint32_t>(percent));
-    }
+  // Reading back costs as much as writing, so each phase fills half the bar
+  // when both run. The final 100 waits until the adapter is closed, so "done"
+  // means verified and released as well.
+  const bool verify = verify_writes_;
+  const int phases = verify ? 2 : 1;
+  int phase = 0;
+  int last_posted = 0;
+  const auto progress = [&](int percent) {
+    const int overall = (phase * 100 + percent) / phases;
+    if (overall == last_posted || overall >= 100) return;
+    last_posted = overall;
+    Deliver(request.target, MSG_PROGRESS, static_cast<std::uint32_t>(overall));
   };
   if (protocol_.WriteFlash(plan, progress) != 0) return Fail(request, protocol_.last_error());
+  phase = 1;
+  if (verify && protocol_.VerifyPlan(plan, progress) != 0) return Fail(request, protocol_.last_error());
   transport_->Close();
-  if (complete) Deliver(request.target, MSG_PROGRESS, 100);
+  Deliver(request.target, MSG_PROGRESS, 100);
 }
 
 void DeviceWorker::ReadKeyCode(const Request& request) {

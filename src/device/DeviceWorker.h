@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -42,6 +43,10 @@ class DeviceWorker {
   DeviceWorker(const DeviceWorker&) = delete;
   DeviceWorker& operator=(const DeviceWorker&) = delete;
 
+  // Whether a write reads back what it wrote (on unless turned off); taken
+  // when a write starts.
+  void set_verify_writes(bool verify) { verify_writes_ = verify; }
+
   // Starts the thread: 0, or the system error code when it cannot be created.
   // Requests posted before are kept.
   int Start();
@@ -81,6 +86,7 @@ class DeviceWorker {
   FlashProtocol protocol_;
   DeviceContext& context_;
   RunStatus run_status_;  // as the last read left it; worker thread only
+  std::atomic<bool> verify_writes_ = true;
   std::weak_ptr<ResultTarget> owner_;
 
   std::mutex mutex_;

@@ -1,6 +1,7 @@
 #include "device/FlashProtocol.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <optional>
 
@@ -146,6 +147,38 @@ int FlashProtocol::WriteFlash(const WritePlan& plan, const ProgressCallback& pro
       offset += n;
       if (progress) {
         const int percent = static_cast<int>(written * 100 / plan.total());
+        if (percent != last_percent) {
+          last_percent = percent;
+          progress(percent);
+        }
+      }
+    }
+  }
+  return 0;
+}
+
+int FlashProtocol::VerifyPlan(const WritePlan& plan, const ProgressCallback& progress) {
+  std::array<std::uint8_t, kMaxChunk> chunk{};
+  std::uint64_t checked = 0;
+  int last_percent = 0;
+  for (const PlanEntry& entry : plan.entries()) {
+    const std::span<const std::uint8_t> written = plan.EntryBytes(entry);
+    for (std::size_t offset = 0; offset < written.size();) {
+      const std::size_t n = std::min(kMaxChunk, written.size() - offset);
+      const auto address = static_cast<std::uint32_t>(entry.address + offset);
+      const std::span<std::uint8_t> back(chunk.data(), n);
+      if (int result = ReadFlash(back, address); result != 0) return result;
+      const auto expected = written.subspan(offset, n);
+      const auto found = std::mismatch(back.begin(), back.end(), expected.begin()).first;
+      if (found != back.end()) {
+        const auto at = static_cast<std::uint32_t>(address + static_cast<std::size_t>(found - back.begin()));
+        last_error_ = FormatText("Verify failed at 0x%08X", at);
+        return kVerifyMismatch;
+      }
+      offset += n;
+      checked += n;
+      if (progress) {
+        const int percent = static_cast<int>(checked * 100 / plan.total());
         if (percent != last_percent) {
           last_percent = percent;
           progress(percent);

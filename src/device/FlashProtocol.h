@@ -33,6 +33,11 @@ class FlashProtocol {
   int ReadFlash(std::span<std::uint8_t> destination, std::uint32_t address);
   // Writes every entry of the plan with echo verification.
   int WriteFlash(const WritePlan& plan, const ProgressCallback& progress);
+  // Reads every entry of the plan back and compares it with what was written:
+  // the echo only shows what the adapter received, not what its flash kept.
+  // A difference is kVerifyMismatch with "Verify failed at 0x%08X" naming the
+  // first differing byte. Progress counts the bytes read back.
+  int VerifyPlan(const WritePlan& plan, const ProgressCallback& progress);
   // Erases the plan's sectors with one request.
   int EraseFlash(const WritePlan& plan);
   int GetSysRunStatus(RunStatus& status);

@@ -26,6 +26,8 @@ inline constexpr std::size_t kMaxChunk = 52;
 // Protocol results beside the transport's.
 inline constexpr int kEraseNotAcknowledged = -1;
 inline constexpr int kAnswerMismatch = -2;
+// Flash read back after a write holds other bytes than were written.
+inline constexpr int kVerifyMismatch = -5;
 
 // Adapter identification.
 inline constexpr std::uint16_t kVendorId = 0x0E3A;

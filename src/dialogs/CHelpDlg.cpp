@@ -70,6 +70,11 @@ void CHelpDlg::InitWindow() {
 }
 
 void CHelpDlg::Notify(toolkit::TNotifyUI& msg) {
+  if (msg.Is(toolkit::notify::kClick) && msg.sender_name == u"btnBackups") {
+    msg.handled = true;
+    Close(kOpenBackups);
+    return;
+  }
   if (!msg.Is(toolkit::notify::kClick) || msg.sender_name != u"btnCopyToClipboard") return;
   // The labels' texts as they stand, which is what the player sees.
   QStringList shown;

@@ -22,6 +22,9 @@ class CHelpDlg : public toolkit::WindowImplBase {
       u"lblManagerVer", u"lblGameEngineVer",         u"lblMacroVer", u"lblHardwareVer", u"lblFirmwareVer",
       u"lblBootVer",    u"lblProductSerialNumberVer"};
 
+  // The result of "btnBackups": the opener shows the adapter's backups.
+  static constexpr int kOpenBackups = 8;
+
   // Builds the dialog over `owner` from `image` and runs it modally; the dialog's result (0 when it could not be
   // built).
   static int Run(QWidget* owner, const model::FlashImage& image);

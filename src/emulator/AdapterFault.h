@@ -11,6 +11,7 @@ enum class FaultKind {
   kWrongAnswerCode,         // the answer code is one higher than it should be
   kWrongAddress,            // the answer names the address one chunk (52 bytes) further on
   kCorruptEcho,             // the last data byte of the answer is inverted (the flash keeps the right bytes)
+  kStuckCell,               // a write's first byte is not taken by the flash, yet the echo carries it as sent
   kEraseNeverAcknowledged,  // an erase is carried out and never acknowledged
   kWrongReportId,           // the answer report starts with report id 1
   kShortReport,             // the answer is one byte short

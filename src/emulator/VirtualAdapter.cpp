@@ -83,7 +83,7 @@ HandleResult VirtualAdapter::Handle(const Report& request, std::uint64_t generat
     NotifyPlug(false);
     return {RequestOutcome::kUnplugged, {}};
   }
-  AdapterAnswer answer = Execute(request);
+  AdapterAnswer answer = Execute(request, Has(faults, FaultKind::kStuckCell));
   if (Has(faults, FaultKind::kNoAnswer) || Has(faults, FaultKind::kEraseNeverAcknowledged)) {
     return {RequestOutcome::kNoAnswer, {}};
   }
@@ -91,12 +91,12 @@ HandleResult VirtualAdapter::Handle(const Report& request, std::uint64_t generat
   return {RequestOutcome::kAnswered, answer};
 }
 
-AdapterAnswer VirtualAdapter::Execute(const Report& request) {
+AdapterAnswer VirtualAdapter::Execute(const Report& request, bool stuck_cell) {
   switch (Field(request, device::kOffsetCommand)) {
     case device::kCmdReadFlash:
       return ReadFlashAnswer(request);
     case device::kCmdWriteFlash:
-      return WriteFlashAnswer(request);
+      return WriteFlashAnswer(request, stuck_cell);
     case device::kCmdEraseFlash:
       return EraseAnswer(request);
     case device::kCmdGetSysRunStatus:
@@ -117,15 +117,22 @@ AdapterAnswer VirtualAdapter::ReadFlashAnswer(const Report& request) {
   return answer;
 }
 
-AdapterAnswer VirtualAdapter::WriteFlashAnswer(const Report& request) {
+AdapterAnswer VirtualAdapter::WriteFlashAnswer(const Report& request, bool stuck_cell) {
   const std::uint32_t address = Field(request, device::kOffsetAddress);
   const std::uint32_t length = Field(request, device::kOffsetLength);
   if (!ValidChunk(length)) return Rejected(request, RejectReason::kBadLength);
   if (!state_.flash.Contains(address, length)) return Rejected(request, RejectReason::kBadAddress);
   if (!state_.flash.IsWritable(address, length)) return Rejected(request, RejectReason::kProtected);
-  state_.flash.Program(address, std::span<const std::uint8_t>(request).subspan(device::kOffsetData, length));
-  // The echo is read back from the flash, so a write over unerased bytes shows in it.
+  const auto data = std::span<const std::uint8_t>(request).subspan(device::kOffsetData, length);
   AdapterAnswer answer = Answer(device::kAnswerFlash, address, length);
+  if (stuck_cell) {
+    // The first cell keeps what it held; the firmware echoes its receive buffer.
+    state_.flash.Program(address + 1, data.subspan(1));
+    std::copy(data.begin(), data.end(), Data(answer, length).begin());
+    return answer;
+  }
+  state_.flash.Program(address, data);
+  // The echo is read back from the flash, so a write over unerased bytes shows in it.
   state_.flash.Read(address, Data(answer, length));
   return answer;
 }

@@ -103,9 +103,9 @@ class VirtualAdapter {
   std::vector<device::Report> TakeRequestLog();
 
  private:
-  AdapterAnswer Execute(const device::Report& request);
+  AdapterAnswer Execute(const device::Report& request, bool stuck_cell);
   AdapterAnswer ReadFlashAnswer(const device::Report& request);
-  AdapterAnswer WriteFlashAnswer(const device::Report& request);
+  AdapterAnswer WriteFlashAnswer(const device::Report& request, bool stuck_cell);
   AdapterAnswer EraseAnswer(const device::Report& request);
   AdapterAnswer RunStatusAnswer(const device::Report& request);
   AdapterAnswer KeyCodeAnswer(const device::Report& request);

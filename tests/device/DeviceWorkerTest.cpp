@@ -14,6 +14,7 @@
 #include "emulator/VirtualTransport.h"
 #include "model/LittleEndian.h"
 #include "model/RegionBytes.h"
+#include "model/backup/BackupFile.h"
 
 namespace torvane::device {
 namespace {
@@ -142,10 +143,13 @@ TEST_F(DeviceWorkerTest, SaveWritesExactlyTheDirtyRegions) {
   EXPECT_EQ(Flash(model::kResponseBlockAddress, 65536), response_before);
 
   const auto log = adapter.TakeRequestLog();
-  ASSERT_EQ(log.size(), 1u + 316u);
+  ASSERT_EQ(log.size(), 1u + 316u + 316u) << "erase, write, read back";
   EXPECT_EQ(log[0][kOffsetCommand], kCmdEraseFlash);
   EXPECT_EQ(log[0][kOffsetLength], 1);
   EXPECT_EQ(log[0][kOffsetData], 3);
+  EXPECT_EQ(log[316][kOffsetCommand], kCmdWriteFlash);
+  EXPECT_EQ(log[317][kOffsetCommand], kCmdReadFlash);
+  EXPECT_EQ(model::ReadU32(&log[317][kOffsetAddress]), model::kConfigBlockAddress);
   // Progress goes to the dialog only, rising to 100, never 0.
   std::vector<std::uint32_t> progress;
   for (const auto& result : dialog->results()) progress.push_back(result.wparam);
@@ -173,11 +177,13 @@ TEST_F(DeviceWorkerTest, UpgradeOfCurrentFormatsErasesOneFiveSixAndWritesBootAnd
   EXPECT_EQ(std::vector<std::uint8_t>(log[0].begin() + kOffsetData, log[0].begin() + kOffsetData + 3),
             (std::vector<std::uint8_t>{1, 5, 6}));
   std::size_t written = 0;
+  std::size_t read_back = 0;
   for (std::size_t i = 1; i < log.size(); ++i) {
-    EXPECT_EQ(log[i][kOffsetCommand], kCmdWriteFlash);
-    written += model::ReadU32(&log[i][kOffsetLength]);
+    const std::size_t length = model::ReadU32(&log[i][kOffsetLength]);
+    (log[i][kOffsetCommand] == kCmdWriteFlash ? written : read_back) += length;
   }
   EXPECT_EQ(written, 16384u + 166681u);
+  EXPECT_EQ(read_back, written) << "the firmware is read back too";
 
   // The next read finds the carried firmware, complete with its end byte.
   ASSERT_TRUE(ReadAdapter());
@@ -195,6 +201,46 @@ TEST_F(DeviceWorkerTest, InterruptedUpgradeShowsAsLostFirmwareOnTheNextRead) {
   ASSERT_TRUE(ReadAdapter());
   EXPECT_FALSE(model::IsValid(image->boot));
   EXPECT_EQ(AdapterCheck(*image, 1).Next().text, "Firmware lost! Please restore firmware.");
+}
+
+// The echo only proves the adapter received the bytes; the read-back proves
+// its flash kept them.
+TEST_F(DeviceWorkerTest, ReadBackCatchesACellThatIgnoredTheWrite) {
+  ASSERT_TRUE(ReadAdapter());
+  ASSERT_TRUE(BuildSavePlan(model::BuildSaveJob(*image, model::kUnsavedConfig | model::kUnsavedMacro), plan));
+  auto healthy = std::make_shared<Collector>();
+  ASSERT_TRUE(WritePlanned(healthy));
+
+  // The configuration block's start marker (the macro block's 316 chunks come first).
+  adapter.ArmFault(Fault{FaultKind::kStuckCell, kCmdWriteFlash, 316 + 1});
+  auto dialog = std::make_shared<Collector>();
+  EXPECT_FALSE(WritePlanned(dialog));
+  EXPECT_EQ(context.last_error(), "Verify failed at 0x0800C000");
+  EXPECT_FALSE(transport->open);
+
+  worker->set_verify_writes(false);
+  adapter.ArmFault(Fault{FaultKind::kStuckCell, kCmdWriteFlash, 316 + 1});
+  auto unchecked = std::make_shared<Collector>();
+  EXPECT_TRUE(WritePlanned(unchecked)) << "the echo check alone lets it through";
+  EXPECT_EQ(Flash(model::kConfigBlockAddress, 1)[0], 0xFF);
+}
+
+// A backup of what was read, written back as a save of all three data blocks,
+// brings the adapter back byte for byte.
+TEST_F(DeviceWorkerTest, ABackupWrittenBackRestoresTheDataBlocksExactly) {
+  ASSERT_TRUE(ReadAdapter());
+  const auto backup = model::EncodeBackup(*image, 1'765'157'400);
+  ASSERT_TRUE(BuildConfigurationRestorePlan(*image, *defaults, plan));
+  ASSERT_TRUE(WritePlanned(std::make_shared<Collector>()));
+  ASSERT_NE(Flash(model::kConfigBlockAddress, 16384), Bytes(BytesOf(model::ParseBackup(backup).image->config)));
+
+  const model::ParsedBackup parsed = model::ParseBackup(backup);
+  ASSERT_EQ(parsed.error, model::BackupError::kNone);
+  ASSERT_TRUE(BuildSavePlan(model::BuildSaveJob(*parsed.image, model::kUnsavedAll), plan));
+  ASSERT_TRUE(WritePlanned(std::make_shared<Collector>()));
+  EXPECT_EQ(Flash(model::kMacroBlockAddress, 16384), Bytes(BytesOf(parsed.image->macro)));
+  EXPECT_EQ(Flash(model::kConfigBlockAddress, 16384), Bytes(BytesOf(parsed.image->config)));
+  EXPECT_EQ(Flash(model::kResponseBlockAddress, 65536), Bytes(BytesOf(parsed.image->response)));
 }
 
 struct FaultCase {

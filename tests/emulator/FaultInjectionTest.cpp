@@ -73,6 +73,13 @@ TEST_F(FaultInjectionTest, CorruptEchoChangesTheAnswerButNotTheFlash) {
   EXPECT_EQ(adapter_.ReadFlash(model::kConfigBlockAddress, 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
 }
 
+TEST_F(FaultInjectionTest, StuckCellEchoesWhatWasSentButKeepsItsOldByte) {
+  adapter_.ArmFault({FaultKind::kStuckCell, device::kCmdWriteFlash});
+  const Exchange write = Send(transport_, WriteRequest(model::kConfigBlockAddress, {1, 2, 3}));
+  EXPECT_EQ(Data(write.answer, 3), (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(adapter_.ReadFlash(model::kConfigBlockAddress, 3), (std::vector<std::uint8_t>{0xFF, 2, 3}));
+}
+
 TEST_F(FaultInjectionTest, EraseNeverAcknowledgedWaitsForAnEraseAndErases) {
   const std::uint8_t zero = 0;
   adapter_.LoadFlash(model::kResponseBlockAddress, {&zero, 1});
