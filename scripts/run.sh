@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup-debian.sh
+source scripts/as-invoking-user.sh
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVANE_BUILD_TESTS=OFF -DTORVANE_BUILD_BENCH=OFF
 cmake --build build/release -j "$(nproc)" --target torvane-manager

@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup-debian.sh
+source scripts/as-invoking-user.sh
 
 jobs=$(nproc)
 

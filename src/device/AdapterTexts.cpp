@@ -1,8 +1,18 @@
 #include "device/AdapterTexts.h"
 
 #include "device/TextFormat.h"
+#include "device/Transport.h"
 
 namespace torvane::device {
+
+namespace {
+
+// The worker names a failed open "<step>: OpenDevice(<transport code>)".
+bool IsAccessDeniedOpen(std::string_view worker_text) {
+  return worker_text.ends_with(FormatText("OpenDevice(%d)", kAccessDenied));
+}
+
+}  // namespace
 
 std::string WorkingModeText(std::uint8_t mode) {
   return FormatText("Working Mode (%d)", mode);
@@ -15,7 +25,10 @@ std::string UpgradeQuestionText(const model::Version& from) {
 }
 
 std::string UsbErrorText(std::string_view last_error) {
-  std::string text = "Please ensure your Torvane is firmly connected to PC.\n\n";
+  // An adapter that cannot be opened for lack of permission is connected: the connection hint would mislead.
+  std::string text(IsAccessDeniedOpen(last_error) ? kNoAccessText
+                                                  : "Please ensure your Torvane is firmly connected to PC.");
+  text += "\n\n";
   text += last_error;
   return text;
 }

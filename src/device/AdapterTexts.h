@@ -24,6 +24,11 @@ inline constexpr std::string_view kLongRestoreText =
 inline constexpr std::string_view kUnplugInstructionsText =
     "1. Unplug all peripherals on Torvane\r\n2. Then connect Torvane to PC again\r\n3. Upgrade its firmware using "
     "this Torvane Manager";
+inline constexpr std::string_view kNoAccessText =
+    "Torvane Manager sees your Torvane but may not open it: this user has no permission to use its USB device.\n\n"
+    "Install the udev rule 70-torvane-adapter.rules: the torvane-manager package puts it in place; after a build, "
+    "copy packaging/70-torvane-adapter.rules from the build folder to /etc/udev/rules.d as root. Then unplug the "
+    "Torvane and plug it in again.";
 
 inline constexpr std::string_view kUpgradeFirmwareTitle = "Upgrade Firmware";
 inline constexpr std::string_view kFirmwareLengthErrorText = "\nFirmware File Len Error!";
@@ -39,7 +44,8 @@ inline constexpr std::string_view kRestoreConfigurationTitle = "Restore Configur
 std::string WorkingModeText(std::uint8_t mode);
 // The upgrade question, from the firmware version in the boot block to the manager's.
 std::string UpgradeQuestionText(const model::Version& from);
-// The "USB Error" box text: the connection hint followed by the worker's last error text.
+// The "USB Error" box text: the connection hint followed by the worker's last error text; when the worker could
+// not open the adapter for lack of permission, how to get access instead of the connection hint.
 std::string UsbErrorText(std::string_view last_error);
 // The "USB Error" box text when the device worker could not start, with the system error code.
 std::string WorkerStartFailedText(int error);

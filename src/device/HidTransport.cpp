@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <mutex>
+#include <utility>
 
 #include "device/AdapterPath.h"
 #include "device/ProtocolCodes.h"
@@ -48,7 +49,9 @@ void HidTransport::Closer::operator()(hid_device_* device) const {
   hid_close(device);
 }
 
-HidTransport::HidTransport() {
+HidTransport::HidTransport() : HidTransport([](const char* path) { return hid_open_path(path); }) {}
+
+HidTransport::HidTransport(NodeOpener opener) : opener_(std::move(opener)) {
   // hid_init is not thread-safe; one call for the process is enough.
   static std::once_flag once;
   std::call_once(once, [] { hid_init(); });
@@ -68,8 +71,10 @@ std::vector<std::string> HidTransport::ListAdapters() {
 int HidTransport::Open(const std::string& path) {
   Close();
   errno = 0;
-  device_.reset(hid_open_path(path.c_str()));
-  return device_ ? kTransportOk : LastSystemError();
+  device_.reset(opener_(path.c_str()));
+  if (device_) return kTransportOk;
+  const int error = LastSystemError();
+  return error == EACCES || error == EPERM ? kAccessDenied : error;
 }
 
 void HidTransport::Close() {

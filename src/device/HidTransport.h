@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -28,9 +29,18 @@ int WriteOutcome(int written, int error);
 // bounds it by its own USB time-out (hidapi cannot wait less), so the write's
 // `timeout` is not applied; when the kernel's runs out, the write still
 // reports kTimeout.
+//
+// An open refused for lack of permission (EACCES, EPERM) is kAccessDenied, so
+// the player can be told how to get access rather than shown an errno.
 class HidTransport final : public Transport {
  public:
+  // Opens a device node as hid_open_path does, leaving errno set on failure.
+  using NodeOpener = std::function<hid_device_*(const char* path)>;
+
   HidTransport();
+  // With `opener` in place of hid_open_path: the seam for open failures that
+  // cannot be produced for real (root opens any node).
+  explicit HidTransport(NodeOpener opener);
   ~HidTransport() override;
 
   std::vector<std::string> ListAdapters() override;
@@ -43,6 +53,7 @@ class HidTransport final : public Transport {
   struct Closer {
     void operator()(hid_device_* device) const;
   };
+  NodeOpener opener_;
   std::unique_ptr<hid_device_, Closer> device_;
 };
 

@@ -17,6 +17,8 @@ inline constexpr int kTransportOk = 0;
 inline constexpr int kTimeout = 258;
 inline constexpr int kWrongLength = -3;
 inline constexpr int kWrongReportId = -4;
+// The adapter's device node is there but this user may not open it (no udev rule granting access).
+inline constexpr int kAccessDenied = -5;
 
 // Moves single 65-byte reports to and from one adapter. Used by the worker
 // thread only; one transfer is outstanding at a time.
@@ -26,7 +28,7 @@ class Transport {
 
   // Paths of the adapters present now.
   virtual std::vector<std::string> ListAdapters() = 0;
-  // Opens the adapter at `path` for writing and reading: 0 or a system error code.
+  // Opens the adapter at `path` for writing and reading: 0, kAccessDenied or a system error code.
   virtual int Open(const std::string& path) = 0;
   // Closes whatever is open; safe when nothing is.
   virtual void Close() = 0;

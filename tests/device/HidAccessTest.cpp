@@ -1,0 +1,64 @@
+// An adapter whose hidraw node this user may not open: the player is told how to get access.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "WorkerHarness.h"
+#include "device/AdapterTexts.h"
+#include "device/DeviceMessages.h"
+#include "device/DeviceWorker.h"
+#include "device/HidTransport.h"
+
+namespace torvane::device {
+namespace {
+
+constexpr std::string_view kConnectionHint = "Please ensure your Torvane is firmly connected to PC.";
+
+// The "USB Error" text the main window shows after the worker failed to open the adapter with `open_errno`.
+std::string UsbErrorAfterOpenFailing(int open_errno) {
+  auto transport = std::make_unique<HidTransport>([open_errno](const char*) -> hid_device_* {
+    errno = open_errno;
+    return nullptr;
+  });
+  DeviceContext context;
+  context.set_device_path("/dev/hidraw7");
+  auto collector = std::make_shared<testing::Collector>();
+  DeviceWorker worker(std::move(transport), context, collector);
+  EXPECT_EQ(worker.Start(), 0);
+  worker.PostRead(0, 0, collector);
+  EXPECT_TRUE(collector->WaitFor(MSG_DEVICE_FAILED).has_value());
+  return UsbErrorText(context.last_error());
+}
+
+TEST(HidAccessTest, APermissionRefusalExplainsTheRuleBesideTheWorkersText) {
+  for (const int refusal : {EACCES, EPERM}) {
+    const std::string text = UsbErrorAfterOpenFailing(refusal);
+    EXPECT_NE(text.find(kNoAccessText), std::string::npos) << text;
+    EXPECT_NE(text.find("Read Config: OpenDevice("), std::string::npos) << text;
+    EXPECT_EQ(text.find(kConnectionHint), std::string::npos) << text;
+  }
+  for (const int other : {ENOENT, EBUSY, ENODEV}) {
+    const std::string text = UsbErrorAfterOpenFailing(other);
+    EXPECT_EQ(text, std::string(kConnectionHint) + "\n\nRead Config: OpenDevice(" + std::to_string(other) + ")");
+  }
+}
+
+// Root opens any node, so only an ordinary user can see the real refusal.
+TEST(HidAccessTest, AnUnreadableNodeIsRefusedForPermission) {
+  if (geteuid() == 0) GTEST_SKIP() << "root is never refused by file permissions";
+  const std::filesystem::path node =
+      std::filesystem::temp_directory_path() / ("torvane-hidraw-" + std::to_string(getpid()));
+  std::ofstream(node).put('\0');
+  std::filesystem::permissions(node, std::filesystem::perms::none);
+  HidTransport transport;
+  const int result = transport.Open(node.string());
+  std::filesystem::remove(node);
+  EXPECT_EQ(result, kAccessDenied);
+}
+
+}  // namespace
+}  // namespace torvane::device

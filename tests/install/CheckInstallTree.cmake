@@ -1,0 +1,59 @@
+# Installs the build into a fresh folder and packages it, then compares the files of both with the list a
+# desktop install must hold, and checks that the package declares its runtime libraries.
+set(expected
+    bin/torvane-emulator
+    bin/torvane-manager
+    lib/udev/rules.d/70-torvane-adapter.rules
+    share/applications/${APP_ID}.desktop
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    share/metainfo/${APP_ID}.metainfo.xml)
+list(SORT expected)
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${ARGN} failed (${result}):\n${output}")
+  endif()
+  set(output "${output}" PARENT_SCOPE)
+endfunction()
+
+function(expect_files what actual)
+  list(SORT actual)
+  if(NOT actual STREQUAL expected)
+    string(REPLACE ";" "\n  " actual_lines "${actual}")
+    string(REPLACE ";" "\n  " expected_lines "${expected}")
+    message(FATAL_ERROR "${what} holds\n  ${actual_lines}\ninstead of\n  ${expected_lines}")
+  endif()
+endfunction()
+
+file(REMOVE_RECURSE ${WORK_DIR})
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/prefix)
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${WORK_DIR}/prefix ${WORK_DIR}/prefix/*)
+expect_files("The install tree" "${installed}")
+
+run(cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/package)
+file(GLOB package ${WORK_DIR}/package/*.deb)
+list(LENGTH package count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "cpack made ${count} packages: ${package}")
+endif()
+run(dpkg-deb --contents ${package})
+string(REPLACE "\n" ";" entries "${output}")
+set(packaged "")
+foreach(entry IN LISTS entries)
+  # "-rwxr-xr-x root/root 123 2026-12-01 10:00 ./usr/bin/torvane-manager": regular files only.
+  if(entry MATCHES "^-[^ ]+ .* \\./usr/(.+)$")
+    list(APPEND packaged ${CMAKE_MATCH_1})
+  endif()
+endforeach()
+expect_files("The package" "${packaged}")
+
+run(dpkg-deb --field ${package} Depends)
+foreach(library libqt6widgets6 libhidapi-hidraw0 libzip4)
+  if(NOT output MATCHES "${library} ")
+    message(FATAL_ERROR "The package does not depend on ${library}: ${output}")
+  endif()
+endforeach()
+
+# The package and its staging hold a copy of every program: gone once they passed.
+file(REMOVE_RECURSE ${WORK_DIR})
