@@ -2,7 +2,6 @@
 # AppStream metainfo, icon) and packages the same install as a Debian package.
 include(GNUInstallDirs)
 
-set(TORVANE_APP_ID "org.torvane.Manager")
 set(TORVANE_RELEASE_DATE "2026-12-01")
 set(TORVANE_HOMEPAGE_URL "https://torvane.example" CACHE STRING "Home page named by the AppStream metainfo")
 set(TORVANE_SCREENSHOT_URL "${TORVANE_HOMEPAGE_URL}/screenshots" CACHE STRING

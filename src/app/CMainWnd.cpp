@@ -1,5 +1,6 @@
 #include "app/CMainWnd.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -22,8 +23,10 @@
 #include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
+#include "editor/CGlobalSettingsDlg.h"
 #include "editor/CKeyMapDlg.h"
 #include "editor/GlobalSettings.h"
+#include "editor/settings/SettingsDialog.h"
 #include "model/catalogue/GameCatalogue.h"
 #include "model/tables/ConfigTable.h"
 #include "platform/OpenLink.h"
@@ -165,6 +168,7 @@ void CMainWnd::OnReadDone(const device::ReadResult* read) {
 void CMainWnd::OnDeviceRemoved() {
   // A capture waiting for a key has no adapter to map it for any more.
   if (key_capture_) key_capture_->Close(editor::CKeyMapDlg::kDeviceFailed);
+  CloseEditingDialogs();
   ShowControl(u"layToolBars", false);
   ShowControl(u"btnTitle", false);
   SetControlBkImage(u"layWndBackground", QString::fromUtf8(kInitBackground));
@@ -172,6 +176,18 @@ void CMainWnd::OnDeviceRemoved() {
   kept_edits_.Keep(*env_.state->image, unsaved_mask_);
   unsaved_mask_ = 0;
   ResetSaveButton();
+}
+
+void CMainWnd::CloseEditingDialogs() {
+  // Edits are kept for the adapter's return as they stand now; a dialog confirmed later would write past them.
+  // Closing as the system does applies nothing.
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* dialog = dynamic_cast<toolkit::WindowImplBase*>(widget);
+    if (dialog == nullptr || dialog->GetOwner() != this || !dialog->IsModalRunning()) continue;
+    if (dynamic_cast<editor::SettingsDialog*>(dialog) || dynamic_cast<editor::CGlobalSettingsDlg*>(dialog)) {
+      dialog->Close(toolkit::WindowImplBase::kSystemCloseCode);
+    }
+  }
 }
 
 void CMainWnd::ResetSaveButton() {

@@ -115,6 +115,7 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
 
  private:
   void OnDeviceRemoved();
+  void CloseEditingDialogs();
   void OnDeviceFailed();
   // Whether `read` was read from the adapter that is present now.
   bool IsCurrentRead(const device::ReadResult* read) const;

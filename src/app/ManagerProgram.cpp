@@ -45,6 +45,8 @@ int RunManager(int argc, char* argv[], AdapterDemo* demo) {
 
   QApplication app(argc, argv);
   app.setApplicationName(QString::fromUtf8(kWindowText));
+  // Lets Wayland desktops match the window to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(TORVANE_APP_ID));
 
   toolkit::theme::Apply(app);
   QString skin_error;

@@ -8,6 +8,11 @@
 #include "editor/EditorHost.h"
 #include "editor/KeyButtons.h"
 #include "editor/KeyMapping.h"
+#include "editor/settings/CFlightsticksetting.h"
+#include "editor/settings/CMoreSettingsDlg.h"
+#include "editor/settings/MouseAdvancedDlg.h"
+#include "editor/settings/StickDlg.h"
+#include "editor/settings/TouchPadDlg.h"
 #include "model/ConfigRecord.h"
 #include "model/FlashImage.h"
 #include "model/catalogue/GameCatalogue.h"
@@ -65,11 +70,8 @@ constexpr const char* kSettingTypes[EditPage::kSettingPages] = {"Mouse", "Third 
 constexpr const char16_t* kWheelRows[] = {u"laySteeringSensitivity", u"laySW_VibrationStrength",
                                           u"layForceFeedbackStrength", u"laySteeringDeadzone"};
 
-// Buttons of the settings dialogs still to come: taken here so that a click does nothing else.
-constexpr const char16_t* kDialogButtons[] = {
-    u"btnMoreSetting",        u"btnAdvanced",           u"btnCurve",
-    u"btnLeftStickSettings",  u"btnRightStickSettings", u"btnPlayKey_Touchpad_Setting",
-    u"btnFlightStickSettings"};
+// The curve editor's button: its dialog comes with the curve chart, so a click on it does nothing else yet.
+constexpr char16_t kCurveButton[] = u"btnCurve";
 
 bool Always(const ConfigRecord&) {
   return true;
@@ -352,6 +354,29 @@ void EditPage::SwitchMappingGroup() {
   host_.Window().SetControlText(kGroupLabel, host_.MappingGroupName(static_cast<std::size_t>(keys_.mapping_group())));
 }
 
+bool EditPage::RunSettingsDialog(const QString& name) {
+  ConfigRecord& record = *record_;
+  if (name == u"btnMoreSetting") {
+    CMoreSettingsDlg::Run(host_, keys_, record);
+  } else if (name == u"btnAdvanced") {
+    MouseAdvancedDlg::Run(host_, keys_, record);
+  } else if (name == u"btnLeftStickSettings" || name == u"btnRightStickSettings") {
+    StickDlg::Run(name == u"btnLeftStickSettings" ? StickSide::kLeft : StickSide::kRight, host_, keys_, record);
+  } else if (name == u"btnPlayKey_Touchpad_Setting") {
+    // The touch pad's key is one of the page's own buttons as well.
+    if (TouchPadDlg::Run(host_, keys_, record) == 1) keys_.RefreshKeyButtons(record);
+  } else if (name == u"btnFlightStickSettings") {
+    if (CFlightsticksetting::Run(host_, keys_, record) == 1) keys_.RefreshKeyButtons(record);
+  } else {
+    return false;
+  }
+  // The dialogs write the record themselves; what they changed is offered for saving at once, like a typed value.
+  if (record_ != nullptr && std::memcmp(record_, snapshot_.get(), sizeof(ConfigRecord)) != 0) {
+    host_.Window().EnableControl(kSaveButton, true);
+  }
+  return true;
+}
+
 bool EditPage::Notify(toolkit::TNotifyUI& msg) {
   if (record_ == nullptr) return false;
   const QString& name = msg.sender_name;
@@ -366,9 +391,8 @@ bool EditPage::Notify(toolkit::TNotifyUI& msg) {
       // The manager lists the macros under the configuration's name, so a typed name goes in first.
       ApplyFields();
       host_.OpenMacroManager();
-    } else {
-      return std::any_of(std::begin(kDialogButtons), std::end(kDialogButtons),
-                         [&](const char16_t* button) { return name == button; });
+    } else if (name != kCurveButton) {
+      return RunSettingsDialog(name);
     }
     return true;
   }

@@ -62,6 +62,8 @@ class EditPage {
   void ShowSteeringAngle();
   void NextColor();
   void SwitchMappingGroup();
+  // Runs the settings dialog of button `name`; false when `name` is none of them.
+  bool RunSettingsDialog(const QString& name);
   // Shows the stored name; what the edit makes of it (cut to its length) is what counts as untouched.
   void ShowName();
   void ShowMessage(std::string_view text);

@@ -40,7 +40,6 @@ constexpr MainSlot kMainSlots[] = {
 constexpr std::size_t kTouchSlot = 13;
 constexpr char16_t kCaptureButton[] = u"btnPlayKey_Capture";
 constexpr char16_t kHotKeyButton[] = u"btnHotMapKey";
-constexpr char16_t kGroupSwitch[] = u"btnMappingGroupSwith";
 
 bool IsKeyButton(const toolkit::TNotifyUI& msg) {
   return msg.sender != nullptr && msg.sender->GetUserData() == kControllerMapKey;
@@ -113,10 +112,6 @@ bool KeyMapping::Notify(toolkit::TNotifyUI& msg, model::ConfigRecord* record) {
     }
     record->hotkey = captured.key;
     ShowKey(*msg.sender, captured.key);
-    return true;
-  }
-  if (click && msg.sender_name == kGroupSwitch) {
-    if (record != nullptr) SwitchMappingGroup(*record);
     return true;
   }
   return false;

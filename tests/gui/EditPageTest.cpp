@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <cstring>
 #include <functional>
@@ -298,6 +299,38 @@ TEST_F(EditPageTest, OnlyARealChangeMarksTheConfiguration) {
   EXPECT_EQ(Control(u"btnColor")->GetBkColor(), expected);
   Click(u"btnHome");
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig);
+}
+
+TEST_F(EditPageTest, SettingsDialogsWriteTheRecordAndOfferTheSave) {
+  Open([](ConfigRecord& r) { r.left_stick_strength = 50; });
+  WhenModalShows(u"editStickStrength", [](toolkit::WindowImplBase& dialog) {
+    dialog.FindControl(u"editStickStrength")->SetText(QStringLiteral("77"));
+    QTest::mouseClick(dialog.FindControl(u"btnOk"), Qt::LeftButton);
+  });
+  Click(u"btnLeftStickSettings");
+  EXPECT_EQ(Record().left_stick_strength, 77);
+  EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
+  Click(u"btnHome");
+  EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig);
+}
+
+TEST_F(EditPageTest, UnpluggingClosesAnOpenSettingsDialogWithoutApplyingIt) {
+  Open();
+  const ConfigRecord before = Record();
+  bool left_open = false;
+  WhenModalShows(u"optInverMouse", [&](toolkit::WindowImplBase& dialog) {
+    QTest::mouseClick(dialog.FindControl(u"optInverMouse"), Qt::LeftButton);
+    adapter.Unplug();
+    // Only reached when the unplug did not end the dialog.
+    QTimer::singleShot(8000, &dialog, [&] {
+      left_open = true;
+      QTest::mouseClick(dialog.FindControl(u"btnOk"), Qt::LeftButton);
+    });
+  });
+  Click(u"btnMoreSetting");
+  EXPECT_FALSE(left_open);
+  EXPECT_EQ(Page(), app::kPageDeviceRemove);
+  EXPECT_EQ(std::memcmp(&before, &Record(), sizeof(ConfigRecord)), 0);
 }
 
 TEST_F(EditPageTest, RenameRefusesTakenNamesAndTakesTheMacrosAlong) {

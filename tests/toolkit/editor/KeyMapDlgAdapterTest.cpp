@@ -4,6 +4,7 @@
 #include "editor/CKeyMapDlg.h"
 #include "emulator/VirtualAdapter.h"
 #include "emulator/VirtualTransport.h"
+#include "device/WorkerHarness.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
 #include "toolkit/support/TestSkin.h"
 
@@ -33,10 +34,12 @@ TEST(KeyMapDlgAdapterTest, AKeyOnTheAdapterIsCapturedAndUnpluggingEndsTheWait) {
     adapter.SetWorkingMode(CKeyMapDlg::kAdapterKeyMode);
     device::DeviceContext context;
     context.set_device_path(emulator::kVirtualAdapterPath);
-    device::DeviceWorker worker(std::make_unique<emulator::VirtualTransport>(adapter), context, {});
+    // The worker looks at the working mode its last read found, so the read must be over before the unplug.
+    auto read = std::make_shared<device::testing::Collector>();
+    device::DeviceWorker worker(std::make_unique<emulator::VirtualTransport>(adapter), context, read);
     ASSERT_EQ(worker.Start(), 0);
-    // The worker looks at the working mode its last read found; the poll is served after this read.
-    worker.PostRead(0, 0, {});
+    worker.PostRead(0, 0, read);
+    ASSERT_TRUE(read->WaitUntil([](const auto& results) { return !results.empty(); }));
 
     CKeyMapDlg dialog(
         nullptr, [&](int request, std::weak_ptr<device::ResultTarget> target) { worker.Post(request, 0, target); },

@@ -48,6 +48,8 @@ class FakeEditorHost final : public EditorHost {
     keys.pop_front();
     return {CKeyMapDlg::kCaptured, key};
   }
+  const QString& MappingGroupName(std::size_t /*group*/) const override { return group_name_; }
+  void OpenMacroManager() override {}
 
   // The keys the next captures return; a capture with none left fails as an unplugged adapter does.
   std::deque<std::uint8_t> keys;
@@ -55,6 +57,7 @@ class FakeEditorHost final : public EditorHost {
  private:
   std::unique_ptr<model::FlashImage> image_;
   std::unique_ptr<testing::TestWindow> window_;
+  QString group_name_;
 };
 
 // A record as the catalogue makes them: PS4, 26 buttons.
