@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-noto-core locales
   desktop-file-utils appstream
+  python3-pyatspi at-spi2-core dbus-daemon
 )
 test_locale=de_DE.UTF-8
 

@@ -2,6 +2,7 @@
 
 #include "toolkit/CDialogBuilder.h"
 #include "toolkit/ControlAccessible.h"
+#include "toolkit/FieldNames.h"
 #include "toolkit/KeyDispatcher.h"
 #include "toolkit/Theme.h"
 
@@ -83,6 +84,7 @@ bool WindowImplBase::Create(QWidget* owner, const QString& title, Kind kind) {
   }
   root->setParent(this);
   root->ApplyVisibility();
+  NameFieldsByTheirLabels(root);
   manager_.AttachRoot(root);
   manager_.SetNotifier(&notifier_);
 

@@ -1,0 +1,132 @@
+"""Drives the manager through the desktop's accessibility bus as a screen reader would.
+
+Starts the manager on the virtual adapter, presses the adapter by its accessible name, reads the configuration
+list's controls, opens a configuration, reads the editing page's controls (every edit must have a name), and leaves with the close button: once to the
+list, once to close the window. Fails with a message naming what it could not find.
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TIMEOUT = 60.0
+
+# Names a screen reader must find on each page (texts, or the layout's names for image-only buttons).
+ADAPTER_BUTTON = "Open the configurations on this Torvane"
+HOME_NAMES = ["Switch Console", "New", "Copy", "Edit", "Start Up", "Import", "Export", "Delete", "Home", "Help",
+              "Close"]
+EDIT_NAMES = ["Switch Group", "Left Stick", "Right Stick", "More Settings", "Macros", "Save", "Home"]
+
+
+def fail(text):
+    print("FAIL: " + text, file=sys.stderr)
+    sys.exit(1)
+
+
+def wait_for(what, find):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        try:
+            found = find()
+        except Exception:  # the tree changes under us while the page switches
+            found = None
+        if found:
+            return found
+        time.sleep(0.2)
+    fail("not found within %d s: %s" % (TIMEOUT, what))
+
+
+def application(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def showing(node):
+    states = node.getState()
+    return states.contains(pyatspi.STATE_SHOWING) and states.contains(pyatspi.STATE_VISIBLE)
+
+
+def shown_nodes(root):
+    """Every shown node below root, as (role name, name)."""
+    nodes = []
+    stack = [root]
+    while stack:
+        node = stack.pop()
+        if node is None:
+            continue
+        if node is not root and not showing(node):
+            continue
+        nodes.append(node)
+        stack.extend(node[i] for i in range(node.childCount))
+    return nodes
+
+
+def shown_named(root, name, role=None):
+    for node in shown_nodes(root):
+        if node.name == name and (role is None or node.getRole() == role):
+            return node
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i) in ("press", "Press", "click"):
+            action.doAction(i)
+            return
+    fail("%r offers no press action (actions: %s)" %
+         (node.name, [action.getName(i) for i in range(action.nActions)]))
+
+
+def expect_names(root, names, page):
+    shown = {node.name for node in shown_nodes(root)}
+    missing = [name for name in names if name not in shown]
+    if missing:
+        fail("%s: no shown control named %s" % (page, missing))
+    print("%s: %s" % (page, sorted(n for n in shown if n)))
+
+
+def main():
+    manager = sys.argv[1]
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    env.pop("QT_QPA_PLATFORM", None)
+    process = subprocess.Popen([manager, "--virtual-adapter"], env=env)
+    try:
+        app = wait_for("the manager on the accessibility bus", lambda: application(process.pid))
+        adapter = wait_for("the adapter button", lambda: shown_named(app, ADAPTER_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
+        press(adapter)
+
+        wait_for("the configuration list", lambda: shown_named(app, "Switch Console"))
+        expect_names(app, HOME_NAMES, "configuration list")
+        item = wait_for("a configuration in the list",
+                        lambda: next((n for n in shown_nodes(app) if n.getRole() == pyatspi.ROLE_LIST_ITEM), None))
+        item.queryAction().doAction(0)  # selects it
+        press(shown_named(app, "Edit", pyatspi.ROLE_PUSH_BUTTON))
+
+        wait_for("the editing page", lambda: shown_named(app, "Switch Group"))
+        expect_names(app, EDIT_NAMES, "editing page")
+        edits = [n for n in shown_nodes(app) if n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)]
+        unnamed = [n for n in edits if not n.name]
+        if not edits or unnamed:
+            fail("editing page: %d edits, %d without a name" % (len(edits), len(unnamed)))
+
+        # The close button leaves the editing page for the list first, then closes the window.
+        press(shown_named(app, "Close", pyatspi.ROLE_PUSH_BUTTON))
+        wait_for("the configuration list again", lambda: shown_named(app, "Switch Console"))
+        press(shown_named(app, "Close", pyatspi.ROLE_PUSH_BUTTON))
+        code = process.wait(timeout=TIMEOUT)
+        if code != 0:
+            fail("the manager ended with %d" % code)
+        print("closed with 0")
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+
+
+if __name__ == "__main__":
+    main()
