@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -13,6 +14,7 @@
 #include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
 #include "toolkit/CButtonUI.h"
+#include "toolkit/SkinArchive.h"
 
 namespace torvane::testing {
 namespace {
@@ -95,6 +97,19 @@ TEST_F(PageRenderTest, TheAdapterPageAndItsQuestionsRender) {
   RenderModal(u"btnRestoreFactoryConfig", QStringLiteral("restore_factory_dlg.png"), 0);
   procedures.RunUpgradeButton();
   EXPECT_TRUE(dialogs::MessageBoxAnswers::Shown().isEmpty());
+}
+
+// Run once more at scale factor 2 by the build: the window is drawn at the screen's density from the double-size
+// images, so nothing is scaled up and blurred.
+TEST_F(PageRenderTest, ImagesFollowTheScreensDensity) {
+  ASSERT_TRUE(StartOnAdapterPage());
+  const qreal density = qApp->devicePixelRatio();
+  EXPECT_EQ(window->grab().devicePixelRatio(), density);
+  for (const char* image : {"main_wnd_init_background.png", "device_arrival.png", "ps4_keymap.png", "logo.png"}) {
+    const QPixmap pixmap = toolkit::SkinArchive::Current()->Image(QString::fromUtf8(image));
+    ASSERT_FALSE(pixmap.isNull()) << image;
+    EXPECT_EQ(pixmap.devicePixelRatio(), density >= 1.5 ? 2.0 : 1.0) << image;
+  }
 }
 
 TEST_F(PageRenderTest, TheLayoutHasEveryNamedPageAndControl) {
