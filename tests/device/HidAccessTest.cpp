@@ -1,5 +1,7 @@
 // An adapter whose hidraw node this user may not open: the player is told how to get access.
 #include <gtest/gtest.h>
+#include <grp.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -47,15 +49,33 @@ TEST(HidAccessTest, APermissionRefusalExplainsTheRuleBesideTheWorkersText) {
   }
 }
 
-// Root opens any node, so only an ordinary user can see the real refusal.
+// Root opens any node, so as root the open is tried by a child that has become an ordinary user.
 TEST(HidAccessTest, AnUnreadableNodeIsRefusedForPermission) {
-  if (geteuid() == 0) GTEST_SKIP() << "root is never refused by file permissions";
   const std::filesystem::path node =
       std::filesystem::temp_directory_path() / ("torvane-hidraw-" + std::to_string(getpid()));
   std::ofstream(node).put('\0');
   std::filesystem::permissions(node, std::filesystem::perms::none);
-  HidTransport transport;
-  const int result = transport.Open(node.string());
+  const auto open_node = [&node] {
+    HidTransport transport;
+    return transport.Open(node.string());
+  };
+  int result = 0;
+  if (geteuid() != 0) {
+    result = open_node();
+  } else {
+    constexpr uid_t kNobody = 65534;
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+      if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(2);
+      _exit(open_node() == kAccessDenied ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_NE(WEXITSTATUS(status), 2) << "could not become an ordinary user";
+    result = WEXITSTATUS(status) == 0 ? kAccessDenied : 0;
+  }
   std::filesystem::remove(node);
   EXPECT_EQ(result, kAccessDenied);
 }
