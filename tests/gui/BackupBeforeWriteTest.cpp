@@ -167,5 +167,43 @@ TEST_F(BackupBeforeWriteTest, ABackupChosenThroughTheHelpDialogIsWrittenBack) {
   EXPECT_EQ(std::vector<std::uint8_t>(shown.begin(), shown.end()), original) << "read afresh";
 }
 
+TEST_F(BackupBeforeWriteTest, AnotherAdaptersBackupIsRestoredOnlyAfterTheQuestion) {
+  ASSERT_TRUE(StartOnAdapterPage());
+  auto other = std::make_unique<model::FlashImage>(*state.image);
+  other->info.serial[0] ^= 0x5A;
+  ++other->config.records[0].hotkey;
+  const platform::BackupStore store(app::BackupRoot({}));
+  ASSERT_FALSE(store.Write(*other, 1'700'000'000).file_name.empty());
+  const auto before = adapter.ReadFlash(model::kConfigBlockAddress, sizeof(model::ConfigBlock));
+
+  for (const int answer : {dialogs::kIdNo, dialogs::kIdYes}) {
+    SCOPED_TRACE(answer);
+    WhenModalShows(u"btnBackups", [](toolkit::WindowImplBase& help) {
+      help.FindControl<toolkit::CButtonUI>(u"btnBackups")->Activate();
+    });
+    WhenModalShows(u"comboBackups", [](toolkit::WindowImplBase& dialog) {
+      auto* combo = dialog.FindControl<toolkit::CComboUI>(u"comboBackups");
+      ASSERT_EQ(combo->GetCount(), 1);  // only the other adapter's
+      combo->SelectItem(0, false, true);
+      dialog.FindControl<toolkit::CButtonUI>(u"btnRestoreBackup")->Activate();
+      if (dialog.IsModalRunning()) dialog.Close(toolkit::WindowImplBase::kSystemCloseCode);
+    });
+    MessageBoxAnswers::Reset();
+    for (const int next : {answer, int{dialogs::kIdOk}}) MessageBoxAnswers::SetNextAnswer(next);
+    Click(u"btnhelp");
+    ASSERT_FALSE(MessageBoxAnswers::Shown().isEmpty());
+    EXPECT_TRUE(MessageBoxAnswers::Shown().front().text.startsWith(
+        QStringLiteral("This backup was taken from another adapter (SN ")));
+    const auto now = adapter.ReadFlash(model::kConfigBlockAddress, sizeof(model::ConfigBlock));
+    if (answer == dialogs::kIdNo) {
+      EXPECT_EQ(now, before);
+    } else {
+      const auto restored = model::BytesOf(other->config);
+      EXPECT_EQ(now, std::vector<std::uint8_t>(restored.begin(), restored.end()));
+      ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace torvane::testing
