@@ -94,4 +94,38 @@ void ControlAccessible::doAction(const QString& action) {
   QAccessibleWidget::doAction(action);
 }
 
+void* ControlAccessible::interface_cast(QAccessible::InterfaceType type) {
+  if (type == QAccessible::ValueInterface && dynamic_cast<CProgressUI*>(Control())) {
+    return static_cast<QAccessibleValueInterface*>(this);
+  }
+  return QAccessibleWidget::interface_cast(type);
+}
+
+namespace {
+const CProgressUI* Progress(const CControlUI* control) {
+  return dynamic_cast<const CProgressUI*>(control);
+}
+}  // namespace
+
+QVariant ControlAccessible::currentValue() const {
+  const CProgressUI* progress = Progress(Control());
+  return progress ? QVariant(progress->GetValue()) : QVariant();
+}
+
+void ControlAccessible::setCurrentValue(const QVariant& /*value*/) {}
+
+QVariant ControlAccessible::maximumValue() const {
+  const CProgressUI* progress = Progress(Control());
+  return progress ? QVariant(progress->GetMaxValue()) : QVariant();
+}
+
+QVariant ControlAccessible::minimumValue() const {
+  const CProgressUI* progress = Progress(Control());
+  return progress ? QVariant(progress->GetMinValue()) : QVariant();
+}
+
+QVariant ControlAccessible::minimumStepSize() const {
+  return QVariant(1);
+}
+
 }  // namespace torvane::toolkit

@@ -3,9 +3,11 @@
 #include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/WindowResultTarget.h"
+#include "toolkit/ControlAccessible.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
 #include "toolkit/support/TestSkin.h"
 
+#include <QAccessible>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -137,6 +139,19 @@ TEST(MyProgressUITest, TheFillRectangleFollowsTheValueInsideTheMargins) {
   EXPECT_EQ(bar.FillRect(), QRect(3, 2, 294, 4));
   bar.SetValue(1);  // 294 * 1 / 100 truncates to 2 pixels
   EXPECT_EQ(bar.FillRect(), QRect(3, 2, 2, 4));
+}
+
+TEST(MyProgressUITest, AScreenReaderReadsItsValue) {
+  toolkit::ControlAccessible::EnsureInstalled();
+  CMyProgressUI bar;
+  bar.SetValue(45);
+  QAccessibleInterface* described = QAccessible::queryAccessibleInterface(&bar);
+  ASSERT_NE(described, nullptr);
+  EXPECT_EQ(described->role(), QAccessible::ProgressBar);
+  ASSERT_NE(described->valueInterface(), nullptr);
+  EXPECT_EQ(described->valueInterface()->currentValue().toInt(), 45);
+  EXPECT_EQ(described->valueInterface()->minimumValue().toInt(), 0);
+  EXPECT_EQ(described->valueInterface()->maximumValue().toInt(), 100);
 }
 
 TEST(MyProgressUITest, AVerticalBarFillsFromTheBottom) {
