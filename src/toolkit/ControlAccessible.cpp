@@ -6,6 +6,9 @@
 #include "toolkit/COptionUI.h"
 #include "toolkit/CProgressUI.h"
 #include "toolkit/IListOwnerUI.h"
+#include "toolkit/WindowImplBase.h"
+
+#include <QPointer>
 
 #include <optional>
 
@@ -34,6 +37,11 @@ void ControlAccessible::EnsureInstalled() {
 }
 
 QAccessibleInterface* ControlAccessible::Describe(const QString& /*class_name*/, QObject* object) {
+  // Frameless windows look alike to Qt; a screen reader must still tell a dialog from the main window.
+  if (auto* window = dynamic_cast<WindowImplBase*>(object)) {
+    return new QAccessibleWidget(window, window->GetKind() == WindowImplBase::Kind::kMain ? QAccessible::Window
+                                                                                           : QAccessible::Dialog);
+  }
   auto* control = dynamic_cast<CControlUI*>(object);
   if (!control) return nullptr;
   const auto role = RoleOf(control);
@@ -77,17 +85,29 @@ QStringList ControlAccessible::actionNames() const {
 }
 
 void ControlAccessible::doAction(const QString& action) {
-  if (auto* button = dynamic_cast<CButtonUI*>(Control()); button && action == pressAction()) {
-    button->Activate();
+  // Carried out on the next pass of the event loop: a press may open a modal dialog, and the assistive tool
+  // waiting for the action's reply would otherwise wait for the dialog to close.
+  const QPointer<CControlUI> control = Control();
+  if (dynamic_cast<CButtonUI*>(control.data()) && action == pressAction()) {
+    QMetaObject::invokeMethod(
+        control, [control] { static_cast<CButtonUI*>(control.data())->Activate(); }, Qt::QueuedConnection);
     return;
   }
-  if (auto* item = dynamic_cast<CListContainerElementUI*>(Control()); item && item->GetOwner()) {
-    if (action == pressAction()) {
-      item->GetOwner()->ActivateItem(item->GetIndex());
-      return;
-    }
-    if (action == toggleAction()) {
-      item->GetOwner()->SelectItem(item->GetIndex(), true);
+  if (auto* item = dynamic_cast<CListContainerElementUI*>(control.data()); item && item->GetOwner()) {
+    if (action == pressAction() || action == toggleAction()) {
+      const bool press = action == pressAction();
+      QMetaObject::invokeMethod(
+          control,
+          [control, press] {
+            auto* element = static_cast<CListContainerElementUI*>(control.data());
+            if (element->GetOwner() == nullptr) return;
+            if (press) {
+              element->GetOwner()->ActivateItem(element->GetIndex());
+            } else {
+              element->GetOwner()->SelectItem(element->GetIndex(), true);
+            }
+          },
+          Qt::QueuedConnection);
       return;
     }
   }

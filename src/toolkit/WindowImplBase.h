@@ -56,6 +56,7 @@ class WindowImplBase : public QWidget, public INotifyUI, public IMessageFilterUI
   // Builds the window from its layout. `owner` (may be nullptr) is the window this one belongs to; `title` is the
   // window text. False, with GetBuildError, when the layout cannot be built.
   bool Create(QWidget* owner, const QString& title, Kind kind = Kind::kDialog);
+  Kind GetKind() const { return kind_; }
   QString GetBuildError() const { return build_error_; }
   QWidget* GetOwner() const { return owner_.data(); }
   CPaintManagerUI& GetPaintManager() { return manager_; }

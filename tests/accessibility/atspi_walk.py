@@ -17,6 +17,7 @@ TIMEOUT = 60.0
 ADAPTER_BUTTON = "Open the configurations on this Torvane"
 HOME_NAMES = ["Switch Console", "New", "Copy", "Edit", "Start Up", "Import", "Export", "Delete", "Home", "Help",
               "Close"]
+DIALOG_NAMES = ["Up:", "Hot Key:", "Ok", "Close"]
 EDIT_NAMES = ["Switch Group", "Left Stick", "Right Stick", "More Settings", "Macros", "Save", "Home"]
 
 
@@ -86,8 +87,15 @@ def expect_names(root, names, page):
     shown = {node.name for node in shown_nodes(root)}
     missing = [name for name in names if name not in shown]
     if missing:
-        fail("%s: no shown control named %s" % (page, missing))
+        fail("%s: no shown control named %s among %s" % (page, missing, sorted(n for n in shown if n)))
     print("%s: %s" % (page, sorted(n for n in shown if n)))
+
+
+def expect_named_fields(root, page):
+    edits = [n for n in shown_nodes(root) if n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)]
+    unnamed = [n for n in edits if not n.name]
+    if not edits or unnamed:
+        fail("%s: %d edits, %d without a name" % (page, len(edits), len(unnamed)))
 
 
 def main():
@@ -97,6 +105,7 @@ def main():
     process = subprocess.Popen([manager, "--virtual-adapter"], env=env)
     try:
         app = wait_for("the manager on the accessibility bus", lambda: application(process.pid))
+        wait_for("the main window as a frame", lambda: shown_named(app, "Torvane Manager", pyatspi.ROLE_FRAME))
         adapter = wait_for("the adapter button", lambda: shown_named(app, ADAPTER_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
         press(adapter)
 
@@ -109,10 +118,15 @@ def main():
 
         wait_for("the editing page", lambda: shown_named(app, "Switch Group"))
         expect_names(app, EDIT_NAMES, "editing page")
-        edits = [n for n in shown_nodes(app) if n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)]
-        unnamed = [n for n in edits if not n.name]
-        if not edits or unnamed:
-            fail("editing page: %d edits, %d without a name" % (len(edits), len(unnamed)))
+        expect_named_fields(app, "editing page")
+
+        # A settings dialog is announced as a dialog with its title, and its fields have names too.
+        press(shown_named(app, "Left Stick", pyatspi.ROLE_PUSH_BUTTON))
+        dialog = wait_for("the left stick dialog", lambda: shown_named(app, "Left Stick Settings", pyatspi.ROLE_DIALOG))
+        expect_names(dialog, DIALOG_NAMES, "left stick dialog")
+        expect_named_fields(dialog, "left stick dialog")
+        press(shown_named(dialog, "Ok", pyatspi.ROLE_PUSH_BUTTON))
+        wait_for("the dialog to go", lambda: shown_named(app, "Left Stick Settings", pyatspi.ROLE_DIALOG) is None)
 
         # The close button leaves the editing page for the list first, then closes the window.
         press(shown_named(app, "Close", pyatspi.ROLE_PUSH_BUTTON))

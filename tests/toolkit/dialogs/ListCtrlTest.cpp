@@ -180,6 +180,7 @@ TEST_F(ListCtrlTest, CardsAndTheListDescribeThemselvesToAssistiveTechnology) {
   notices_.clear();
   QAccessible::queryAccessibleInterface(Card(6))->actionInterface()->doAction(
       QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();  // the press is carried out after the action's reply
   EXPECT_EQ(list_->GetCurSel(), 6);
   ASSERT_FALSE(notices_.empty());
   EXPECT_EQ(notices_.back().type, "itemactivate");
