@@ -46,8 +46,13 @@ std::string BackupFileName(std::int64_t time, unsigned sequence) {
   std::snprintf(text, sizeof text, "%04d%02u%02u-%02lld%02lld%02lldZ", t.year, t.month, t.day, t.hour, t.minute,
                 t.second);
   std::string name = text;
-  if (sequence > 1) name += "-" + std::to_string(sequence);
-  return name + std::string(kBackupExtension);
+  // Appended piece by piece: GCC 12 at -O3 takes "-" + std::to_string(...) for an overlapping copy.
+  if (sequence > 1) {
+    name += '-';
+    name += std::to_string(sequence);
+  }
+  name += kBackupExtension;
+  return name;
 }
 
 std::optional<BackupNameKey> ParseBackupFileName(std::string_view name) {
