@@ -124,7 +124,6 @@ TEST_F(MacroPagesTest, NewMacrosTakeTheFirstFreeNameAndCopiesDropTheHotKey) {
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->macro_hotkey, 0);
   EXPECT_EQ(copy->step_count, 2);
-  EXPECT_EQ(Cards()->GetCurSel(), 4);
   // Delete asks nothing; without a selected card nothing happens.
   Click(u"btnDeleteMacro");
   EXPECT_EQ(Macro("Reload(1)"), nullptr);
@@ -155,8 +154,7 @@ TEST_F(MacroPagesTest, AFullTableRefusesNewAndCopiedMacros) {
   }
   ASSERT_EQ(MessageBoxAnswers::Shown().size(), 2);
   for (const auto& box : MessageBoxAnswers::Shown()) {
-    EXPECT_EQ(box.title, QStringLiteral("Warning"));
-    EXPECT_EQ(box.text, QString::fromLatin1(kTableFull));
+    EXPECT_EQ(QStringList({box.title, box.text}), QStringList({"Warning", kTableFull}));
     EXPECT_EQ(box.style, dialogs::kMbOk);
   }
   EXPECT_EQ(CardNames(), QStringList({"Mine"}));
@@ -375,6 +373,21 @@ TEST_F(MacroPagesTest, AMacroEditedAndSavedReachesTheAdapter) {
   EXPECT_EQ(window->unsaved_mask(), 0u);
 }
 
+TEST_F(MacroPagesTest, WhatTheEditorHoldsWhenTheAdapterGoesComesBackWithIt) {
+  OpenManager(-1, [this] { AddMacro("Burst", 1); });
+  Edit(0);
+  Control(u"editMacroName")->SetText(QStringLiteral("Typed"));
+  Row(0).HoldEdit()->SetText(QStringLiteral("3"));
+  adapter.Unplug();
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceRemove; }));
+  adapter.Plug();
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }, 10000));
+  EXPECT_EQ(window->unsaved_mask(), model::kUnsavedMacro);
+  ASSERT_NE(Macro("Typed"), nullptr);
+  EXPECT_EQ(Macro("Typed")->steps[0].hold_time.get(), 8);  // corrected without a box nobody could answer
+  EXPECT_TRUE(MessageBoxAnswers::Shown().isEmpty());
+}
+
 TEST_F(MacroPagesTest, AHostileMacroBlockOpensAndIsCorrectedOnTheWayOut) {
   OpenManager(-1, [this] {
     state.image->macro.count = 0;
@@ -426,18 +439,13 @@ TEST_F(MacroPagesTest, EveryControlIsNamedAndReachedByTab) {
 
 TEST_F(MacroPagesTest, TheManagerAndAFullEditorRender) {
   OpenManager(-1, [this] {
-    const char* names[] = {"Rapid fire", "Reload cancel", "Drop shot", "Quick scope"};
-    const std::uint8_t keys[] = {0x15, 0xB0, 0, 0xC3};
-    for (std::size_t i = 0; i < 4; ++i) {
-      model::MacroRecord& macro = AddMacro(names[i], i == 0 ? 67 : 3);
-      macro.macro_hotkey = keys[i];
-      macro.trigger_mode = static_cast<std::uint8_t>(i % 3);
-    }
-    model::MacroRecord& full = *Macro(names[0]);
+    model::MacroRecord& full = AddMacro("Rapid fire", 67);
+    full.macro_hotkey = 0x15;
     for (std::size_t i = 0; i < model::kMacroSteps; ++i) {
-      for (std::size_t b = 0; b <= i % model::kStepButtons; ++b) full.steps[i].buttons[b] = static_cast<std::uint8_t>(1 + (i + 3 * b) % 26);
-      full.steps[i].hold_time = static_cast<std::uint16_t>(40 + 10 * (i % 7));
+      for (std::size_t b = 0; b <= i % 5; ++b) full.steps[i].buttons[b] = static_cast<std::uint8_t>(1 + (i + 3 * b) % 26);
     }
+    AddMacro("Reload cancel").macro_hotkey = 0xB0;
+    AddMacro("Drop shot").trigger_mode = 2;
   });
   Cards()->SelectItem(1);
   SaveRendering(QStringLiteral("main_page6_macro_manager.png"));
