@@ -12,11 +12,11 @@
 #include <string>
 
 #include "app/MainPage.h"
+#include "device/DeviceMessages.h"
 #include "dialogs/CListCtrlUI.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "editor/macros/MacroStepRow.h"
-#include "device/DeviceMessages.h"
 #include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
 #include "model/HostType.h"
@@ -419,8 +419,8 @@ TEST_F(MacroPagesTest, EveryControlIsNamedAndReachedByTab) {
     EXPECT_TRUE(focus->focusPolicy() & Qt::TabFocus) << what.toStdString();
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name).isEmpty()) << what.toStdString();
   };
-  for (const char16_t* name : {u"btnNewMacro", u"btnCopyMacro", u"btnEditMacro", u"btnImportMacro",
-                               u"btnExportMacro", u"btnDeleteMacro"}) {
+  for (const char16_t* name :
+       {u"btnNewMacro", u"btnCopyMacro", u"btnEditMacro", u"btnImportMacro", u"btnExportMacro", u"btnDeleteMacro"}) {
     check(Control(name), QString::fromUtf16(name));
   }
   Edit(0);
@@ -442,7 +442,8 @@ TEST_F(MacroPagesTest, TheManagerAndAFullEditorRender) {
     model::MacroRecord& full = AddMacro("Rapid fire", 67);
     full.macro_hotkey = 0x15;
     for (std::size_t i = 0; i < model::kMacroSteps; ++i) {
-      for (std::size_t b = 0; b <= i % 5; ++b) full.steps[i].buttons[b] = static_cast<std::uint8_t>(1 + (i + 3 * b) % 26);
+      for (std::size_t b = 0; b <= i % 5; ++b)
+        full.steps[i].buttons[b] = static_cast<std::uint8_t>(1 + (i + 3 * b) % 26);
     }
     AddMacro("Reload cancel").macro_hotkey = 0xB0;
     AddMacro("Drop shot").trigger_mode = 2;

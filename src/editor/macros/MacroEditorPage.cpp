@@ -78,10 +78,18 @@ bool MacroEditorPage::Open(model::ConfigRecord& owner, const std::string& name) 
   name_ = name;
   // One layout pass for the whole page rather than one per row.
   list->setUpdatesEnabled(false);
-  list->RemoveAll();
-  const std::size_t steps = macro->used_steps();
-  for (std::size_t i = 0; i < steps; ++i) InsertStepRow(static_cast<int>(i), macro->steps[i]);
-  if (steps == 0) InsertStepRow(0, EmptyStep());
+  const int steps = static_cast<int>(macro->used_steps());
+  const int rows = std::max(steps, 1);
+  while (list->GetCount() > rows) list->RemoveAt(list->GetCount() - 1);
+  list->SelectItem(-1);
+  // The rows of the macro shown before are reused: building a row costs far more than showing a step in it.
+  for (int i = 0; i < list->GetCount(); ++i) {
+    MacroStepRow row(list->GetItemAt(i));
+    row.UseButtonNames(button_names_->ForHost(Host()));
+    row.Show(steps == 0 ? EmptyStep() : macro->steps[static_cast<std::size_t>(i)], Host());
+  }
+  for (int i = list->GetCount(); i < steps; ++i) InsertStepRow(i, macro->steps[static_cast<std::size_t>(i)]);
+  if (list->GetCount() == 0) InsertStepRow(0, EmptyStep());
   list->setUpdatesEnabled(true);
   list->SetScrollPos(0);
   ShowHeader(*macro);
@@ -184,7 +192,8 @@ bool MacroEditorPage::CheckHoldTime(const MacroStepRow& row, bool ask) {
     const model::MacroRecord* macro = Macro();
     const int index = List()->GetItemIndex(row.Row());
     int stored = kNewStepHoldTime;
-    if (macro != nullptr && index >= 0 && index < kMaxRows) stored = macro->steps[static_cast<std::size_t>(index)].hold_time;
+    if (macro != nullptr && index >= 0 && index < kMaxRows)
+      stored = macro->steps[static_cast<std::size_t>(index)].hold_time;
     edit->SetText(QString::number(stored < model::kMinHoldTime ? kNewStepHoldTime : stored));
     return true;
   }
@@ -224,7 +233,8 @@ void MacroEditorPage::Store(bool ask) {
   for (int i = 0; i < rows; ++i) warned = CheckHoldTime(MacroStepRow(list->GetItemAt(i)), ask && !warned) || warned;
   model::MacroRecord* macro = Macro();
   if (macro == nullptr) return;
-  for (int i = 0; i < rows; ++i) macro->steps[static_cast<std::size_t>(i)] = MacroStepRow(list->GetItemAt(i)).Read(Host());
+  for (int i = 0; i < rows; ++i)
+    macro->steps[static_cast<std::size_t>(i)] = MacroStepRow(list->GetItemAt(i)).Read(Host());
   macro->step_count = static_cast<std::uint8_t>(rows);
   toolkit::WindowImplBase& window = host_.Window();
   if (const auto* combo = window.FindControl<toolkit::CComboUI>(kTriggerCombo); combo && combo->GetCurSel() >= 0) {
