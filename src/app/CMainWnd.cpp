@@ -26,6 +26,7 @@
 #include "editor/CGlobalSettingsDlg.h"
 #include "editor/CKeyMapDlg.h"
 #include "editor/GlobalSettings.h"
+#include "editor/macros/MacroTexts.h"
 #include "editor/settings/SettingsDialog.h"
 #include "model/catalogue/GameCatalogue.h"
 #include "model/tables/ConfigTable.h"
@@ -172,6 +173,8 @@ void CMainWnd::OnDeviceRemoved() {
   ShowControl(u"layToolBars", false);
   ShowControl(u"btnTitle", false);
   SetControlBkImage(u"layWndBackground", QString::fromUtf8(kInitBackground));
+  // The macro pages' changes are kept with the rest; the adapter is gone, so nobody is asked.
+  CommitMacroPages(false);
   SelectPage(kPageDeviceRemove);
   kept_edits_.Keep(*env_.state->image, unsaved_mask_);
   unsaved_mask_ = 0;
@@ -289,6 +292,24 @@ void CMainWnd::ShowMacroManager() {
   SetControlText(u"btnTitle", QString::fromUtf8(kMacroManagerTitle));
   SelectPage(kPageMacroManager);
   ShowControl(u"btnHome", false);
+  if (const model::ConfigRecord* record = edit_page_.current_record()) macro_manager_.Show(*record);
+}
+
+void CMainWnd::OpenMacroEditor(const std::string& name) {
+  model::ConfigRecord* record = edit_page_.current_record();
+  if (record == nullptr || !macro_editor_.Open(*record, name)) return;
+  SelectPage(kPageMacroEditor);
+  SetControlText(u"btnTitle", QString::fromUtf8(editor::kEditMacroTitle));
+}
+
+void CMainWnd::CommitMacroPages(bool ask) {
+  const int page = CurrentPage();
+  if (page != kPageMacroManager && page != kPageMacroEditor) return;
+  if (page == kPageMacroEditor) macro_editor_.Store(ask);
+  if (macro_snapshot_ &&
+      std::memcmp(macro_snapshot_.get(), &env_.state->image->macro, sizeof(model::MacroBlock)) != 0) {
+    MarkUnsaved(model::kUnsavedMacro);
+  }
 }
 
 void CMainWnd::TakeMacroSnapshot() {
@@ -313,12 +334,19 @@ void CMainWnd::LeaveMacroManager() {
 }
 
 void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
-  const bool editing = CurrentPage() == kPagePlayEdit;
-  if (editing && msg.Is(toolkit::notify::kClick) && msg.sender_name == u"btnSave") {
-    // What the fields hold goes with the save; once saved, the record as it stands is the one to compare with.
+  const int page = CurrentPage();
+  const bool editing = page == kPagePlayEdit;
+  if (page >= kPagePlayEdit && page <= kPageMacroEditor && msg.Is(toolkit::notify::kClick) &&
+      msg.sender_name == u"btnSave") {
+    // What the fields hold goes with the save; once saved, the record and the macros as they stand are the ones
+    // to compare with.
     msg.handled = true;
+    CommitMacroPages(true);
     edit_page_.Commit();
-    if (home_.Save()) edit_page_.TakeSnapshot();
+    if (home_.Save()) {
+      edit_page_.TakeSnapshot();
+      TakeMacroSnapshot();
+    }
     return;
   }
   // The home page's controls (and "btnSave", which saves from any page).
@@ -327,6 +355,12 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
     return;
   }
   if (editing && (edit_page_.Notify(msg) || keys_.Notify(msg, edit_page_.current_record()))) {
+    msg.handled = true;
+    return;
+  }
+  model::ConfigRecord* record = edit_page_.current_record();
+  if ((page == kPageMacroManager && record != nullptr && macro_manager_.Notify(msg, *record)) ||
+      (page == kPageMacroEditor && macro_editor_.Notify(msg))) {
     msg.handled = true;
     return;
   }
@@ -413,6 +447,7 @@ bool CMainWnd::OnClose(int /*code*/) {
       LeaveEditPage();
       return false;
     case kPageMacroEditor:
+      macro_editor_.Close(true);
       ShowMacroManager();
       return false;
     case kPageMacroManager:

@@ -21,6 +21,8 @@
 #include "editor/EditorHost.h"
 #include "editor/KeptEdits.h"
 #include "editor/KeyMapping.h"
+#include "editor/macros/MacroEditorPage.h"
+#include "editor/macros/MacroManagerPage.h"
 #include "platform/AdapterBackups.h"
 #include "platform/InputCapture.h"
 #include "platform/SingleInstance.h"
@@ -69,8 +71,10 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
 
   // Tool bar, page 4, "Home" title and the home background.
   void ShowHomePage();
-  // Title "Macro Manager", page 6, no "btnHome".
+  // Title "Macro Manager", page 6, no "btnHome", the macros of the configuration being edited.
   void ShowMacroManager();
+  // Page 7 for the macro named `name` (as stored) of the configuration being edited.
+  void OpenMacroEditor(const std::string& name);
   // Marks regions as changed (kUnsaved* bits) and shows "Save *"; 0 clears the marker.
   void MarkUnsaved(unsigned bits) override;
   // Writes `plan` to the adapter behind the progress dialog in `mode` (a dialogs::ProgressMode). True when the
@@ -93,6 +97,8 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   editor::ConfigurationList& home() { return home_; }
   editor::EditPage& edit_page() { return edit_page_; }
   editor::KeyMapping& keys() { return keys_; }
+  editor::MacroManagerPage& macro_manager() { return macro_manager_; }
+  editor::MacroEditorPage& macro_editor() { return macro_editor_; }
 
   // The macro block as the macro manager found it, for the comparison when the manager is left.
   void TakeMacroSnapshot();
@@ -123,6 +129,9 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void OnAdapterChange(AdapterSource::Change change, const device::DeviceEvent& event);
   void ResetSaveButton();
   void LeaveMacroManager();
+  // On the macro pages: what the editor holds goes into its macro (with its checks' messages when `ask`), and a
+  // macro block that differs from the manager's snapshot is marked unsaved.
+  void CommitMacroPages(bool ask);
   // Leaves the editing page: its fields go into the record first.
   void LeaveEditPage();
   void OpenDownloadPage();
@@ -142,6 +151,8 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   editor::ConfigurationList home_{*this};
   editor::KeyMapping keys_{*this};
   editor::EditPage edit_page_{*this, keys_};
+  editor::MacroManagerPage macro_manager_{*this, [this](const std::string& name) { OpenMacroEditor(name); }};
+  editor::MacroEditorPage macro_editor_{*this, keys_};
   editor::KeptEdits kept_edits_;
 
   std::shared_ptr<dialogs::WindowResultTarget> owner_target_;

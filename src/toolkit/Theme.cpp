@@ -13,7 +13,9 @@ QColor Color(std::uint32_t argb) {
 
 QFont Font(int id) {
   QFont font = QApplication::font();
-  if (QFontDatabase::hasFamily(QStringLiteral("Noto Sans"))) font.setFamily(QStringLiteral("Noto Sans"));
+  // Asked once: every label asks for its font when it paints, and the font database asks the system each time.
+  static const bool has_noto = QFontDatabase::hasFamily(QStringLiteral("Noto Sans"));
+  if (has_noto) font.setFamily(QStringLiteral("Noto Sans"));
   font.setStyleStrategy(QFont::PreferAntialias);
   switch (id) {
     case kFontBodyBold:

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "toolkit/CDialogBuilder.h"
+
+namespace torvane::model {
+struct ConfigRecord;
+struct MacroRecord;
+struct MacroStep;
+}  // namespace torvane::model
+
+namespace torvane::toolkit {
+class CListUI;
+struct TNotifyUI;
+}  // namespace torvane::toolkit
+
+namespace torvane::editor {
+
+class EditorHost;
+class KeyMapping;
+class MacroButtonModels;
+class MacroStepRow;
+
+// The macro editor page: one macro's name, hot key, trigger mode and its steps as rows of "macro_listview". The
+// rows, name and mode reach the macro when the page is left (Store); the hot key goes into it at once.
+class MacroEditorPage {
+ public:
+  static constexpr int kMaxRows = 67;
+
+  MacroEditorPage(EditorHost& host, KeyMapping& keys);
+  ~MacroEditorPage();
+
+  // Shows the macro named `name` (as stored) of `owner`; false, with the page untouched, when `owner` has none.
+  bool Open(model::ConfigRecord& owner, const std::string& name);
+  bool IsOpen() const { return owner_ != nullptr; }
+  // Runs the checks of the name and of every hold time, then writes the rows, the name and the trigger mode into
+  // the macro. With `ask` false the checks correct what they would have warned about without a message.
+  void Store(bool ask);
+  // Stores, and the page holds no macro any more.
+  void Close(bool ask);
+  // Handles the editor's notifications; false for anything else.
+  bool Notify(toolkit::TNotifyUI& msg);
+
+  // Inserts a row showing `step` at `at` and renumbers the rows from there; false when 67 rows exist already.
+  bool InsertStepRow(int at, const model::MacroStep& step);
+  int RowCount() const;
+  toolkit::CListUI* List() const;
+  // The macro shown, or null.
+  model::MacroRecord* Macro() const;
+
+ private:
+  void AddStepAfter(int row);
+  void RemoveStep(int row);
+  void MoveStep(int row, int by);
+  void Renumber(int from);
+  // Tab visits an inserted row's controls after the row above it.
+  void ChainTabOrder(int row);
+  // The focus-loss checks; each says whether it corrected a value. The hold time check warns only when `ask`.
+  bool CheckHoldTime(const MacroStepRow& row, bool ask);
+  void CheckName(bool ask);
+  void ShowHeader(const model::MacroRecord& macro);
+  // What changes here is offered for saving at once, as on the editing page.
+  void OfferSave();
+  void Warn(std::string_view text) const;
+  int Host() const;
+
+  EditorHost& host_;
+  KeyMapping& keys_;
+  model::ConfigRecord* owner_ = nullptr;
+  std::string name_;    // the macro's stored name: how it is found again
+  QString shown_name_;  // the name as the edit showed it
+  std::unique_ptr<MacroButtonModels> button_names_;
+  toolkit::CDialogBuilder row_template_;
+};
+
+}  // namespace torvane::editor
