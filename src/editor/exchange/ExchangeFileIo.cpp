@@ -1,0 +1,87 @@
+#include "editor/exchange/ExchangeFileIo.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+#include "editor/exchange/FileDialogs.h"
+#include "model/exchange/ExchangeMessages.h"
+
+namespace torvane::editor {
+
+namespace {
+
+// Qt reports failures by its own codes; the number the player can quote is the one the system set.
+FileOutcome Failed(int code) {
+  return {code, errno};
+}
+
+}  // namespace
+
+FileRead ReadFileOfSize(const QString& path, std::size_t size) {
+  FileRead read;
+  const QFileInfo info(path);
+  // A FIFO or device would block or never end; none of them has the size of a file's image anyway.
+  if (!info.exists()) {
+    read.code = model::kFileOpenFailed;
+    read.system_error = ENOENT;
+    return read;
+  }
+  if (!info.isFile() || static_cast<std::size_t>(info.size()) != size) {
+    read.code = model::kFileWrongSize;
+    return read;
+  }
+  QFile file(path);
+  errno = 0;
+  if (!file.open(QIODevice::ReadOnly)) {
+    static_cast<FileOutcome&>(read) = Failed(model::kFileOpenFailed);
+    return read;
+  }
+  // Checked again on the open file: it may have changed since.
+  if (static_cast<std::size_t>(file.size()) != size) {
+    read.code = model::kFileWrongSize;
+    return read;
+  }
+  read.bytes.resize(size);
+  const qint64 got = file.read(reinterpret_cast<char*>(read.bytes.data()), static_cast<qint64>(size));
+  if (got != static_cast<qint64>(size)) {
+    static_cast<FileOutcome&>(read) = Failed(model::kFileShort);
+    read.bytes.clear();
+    return read;
+  }
+  read.code = model::kFileDone;
+  return read;
+}
+
+FileOutcome WriteWholeFile(const QString& path, std::span<const std::uint8_t> bytes) {
+  QSaveFile file(path);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly)) return Failed(model::kFileOpenFailed);
+  const qint64 written = file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+  if (written < 0) return Failed(model::kFileWrongSize);
+  if (written != static_cast<qint64>(bytes.size())) return Failed(model::kFileShort);
+  // The bytes reach the disk here; a full disk shows now, and the old file stays.
+  if (!file.commit()) return Failed(model::kFileWrongSize);
+  return {model::kFileDone, 0};
+}
+
+FileRead ReadExchangeFile(QWidget* owner, const QString& title, model::ExchangeKind kind) {
+  const std::optional<QString> path = FileDialogs::Current().ChooseOpen(owner, title, kind);
+  if (!path) {
+    FileRead cancelled;
+    cancelled.code = model::kFileCancelled;
+    return cancelled;
+  }
+  return ReadFileOfSize(*path, model::FileType(kind).size);
+}
+
+FileOutcome WriteExchangeFile(QWidget* owner, const QString& title, const QString& suggested_name,
+                              std::span<const std::uint8_t> bytes, model::ExchangeKind kind) {
+  const std::optional<QString> path = FileDialogs::Current().ChooseSave(owner, title, suggested_name, kind);
+  if (!path) return {model::kFileCancelled, 0};
+  return WriteWholeFile(*path, bytes);
+}
+
+}  // namespace torvane::editor
