@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "app/AdapterSource.h"
@@ -21,6 +22,7 @@
 #include "editor/EditorHost.h"
 #include "editor/KeptEdits.h"
 #include "editor/KeyMapping.h"
+#include "model/exchange/NewsStore.h"
 #include "platform/AdapterBackups.h"
 #include "platform/InputCapture.h"
 #include "platform/SingleInstance.h"
@@ -107,6 +109,11 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void RequestFreshRead();
 
   const QString& MappingGroupName(std::size_t group) const override { return mapping_group_names_.at(group); }
+  // Takes a news record by the receiving checks; one that is now held is written to the news file and shows the
+  // news button, "New Message" while unread.
+  model::NewsReceipt ReceiveNews(std::span<const std::uint8_t> record);
+  const model::NewsStore& news() const { return news_; }
+
   const device::DevicePresence& presence() const { return presence_; }
   bool IsSettling() const { return presence_host_ && presence_host_->IsSettling(); }
 
@@ -126,6 +133,8 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   // Leaves the editing page: its fields go into the record first.
   void LeaveEditPage();
   void OpenDownloadPage();
+  void ShowNewsButton();
+  void OpenNews();
 
   MainWndEnvironment env_;
   platform::AdapterBackups backups_;
@@ -143,6 +152,7 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   editor::KeyMapping keys_{*this};
   editor::EditPage edit_page_{*this, keys_};
   editor::KeptEdits kept_edits_;
+  model::NewsStore news_;
 
   std::shared_ptr<dialogs::WindowResultTarget> owner_target_;
   std::unique_ptr<PresenceTimerHost> presence_host_;
