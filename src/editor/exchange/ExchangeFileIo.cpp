@@ -58,11 +58,19 @@ FileRead ReadFileOfSize(const QString& path, std::size_t size) {
 FileOutcome WriteWholeFile(const QString& path, std::span<const std::uint8_t> bytes) {
   QSaveFile file(path);
   errno = 0;
-  if (!file.open(QIODevice::WriteOnly)) return Failed(model::kFileOpenFailed);
-  const qint64 written = file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-  if (written < 0) return Failed(model::kFileWrongSize);
-  if (written != static_cast<qint64>(bytes.size())) return Failed(model::kFileShort);
-  // The bytes reach the disk here; a full disk shows now, and the old file stays.
+  // Unbuffered, so a full disk shows in the write itself: a buffered file's failing flush at commit goes unnoticed.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Failed(model::kFileOpenFailed);
+  std::span<const std::uint8_t> rest = bytes;
+  while (!rest.empty()) {
+    // A short write is followed by another, which names the reason when the disk is full.
+    errno = 0;
+    const qint64 written = file.write(reinterpret_cast<const char*>(rest.data()), static_cast<qint64>(rest.size()));
+    if (written < 0) return Failed(model::kFileWrongSize);
+    if (written == 0) return Failed(model::kFileShort);
+    rest = rest.subspan(static_cast<std::size_t>(written));
+  }
+  // Until here the old file is untouched; a QSaveFile left uncommitted throws its temporary file away.
+  errno = 0;
   if (!file.commit()) return Failed(model::kFileWrongSize);
   return {model::kFileDone, 0};
 }

@@ -1,5 +1,6 @@
 #include "editor/exchange/QtFileDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,7 +14,12 @@ namespace torvane::editor {
 
 namespace {
 
-constexpr char kFolderKey[] = "exchange/folder";
+constexpr char kFolderKey[] = "folder";
+
+// The program names no organisation, so the settings are named for the program itself.
+QSettings Settings() {
+  return QSettings(QCoreApplication::applicationName(), QStringLiteral("exchange"));
+}
 
 QString Filter(model::ExchangeKind kind) {
   const model::ExchangeFileType& type = model::FileType(kind);
@@ -62,13 +68,13 @@ std::optional<QString> QtFileDialogs::ChooseSave(QWidget* owner, const QString& 
 }
 
 QString QtFileDialogs::StartFolder() {
-  const QString remembered = QSettings().value(QLatin1String(kFolderKey)).toString();
+  const QString remembered = Settings().value(QLatin1String(kFolderKey)).toString();
   if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 void QtFileDialogs::RememberFolderOf(const QString& file_path) {
-  QSettings().setValue(QLatin1String(kFolderKey), QFileInfo(file_path).absolutePath());
+  Settings().setValue(QLatin1String(kFolderKey), QFileInfo(file_path).absolutePath());
 }
 
 QString QtFileDialogs::WithExtension(const QString& path, model::ExchangeKind kind) {
