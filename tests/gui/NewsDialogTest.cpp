@@ -72,8 +72,10 @@ TEST_F(NewsDialogTest, ShowsTheMessageAndMarksItReadOnce) {
     QString opened;  // what a click on the link opens; empty: nothing
   };
   const std::vector<Case> cases{
-      {"web link", {1, "Firmware 4.6", "https://example.org/news", "Read more", "New firmware is out.\r\nUpgrade now."},
-       true, QStringLiteral("https://example.org/news")},
+      {"web link",
+       {1, "Firmware 4.6", "https://example.org/news", "Read more", "New firmware is out.\r\nUpgrade now."},
+       true,
+       QStringLiteral("https://example.org/news")},
       {"target without caption", {2, "Notice", "https://example.org", "", "No link here."}, false, {}},
       {"a program as the link", {3, "Odd", "/bin/sh", "Run", "Nothing starts."}, true, {}},
       {"no title", {4, "", "", "", "Only text."}, false, {}},
@@ -135,6 +137,7 @@ TEST_F(NewsDialogTest, AStoredMessageComesBackAtStartAndOnlyALaterOneReplacesIt)
   ASSERT_TRUE(editor::StoreNewsFile(record));
   StartWindow(false);
   EXPECT_TRUE(IsShown(u"btnMessage"));
+  EXPECT_TRUE(Control(u"btnMessage")->focusPolicy() & Qt::TabFocus);
   EXPECT_EQ(ButtonText(), QStringLiteral("New Message"));
   EXPECT_EQ(window->ReceiveNews(MakeRecord({5, "Same day", "", "", "Ignored."})), model::NewsReceipt::kNotNewer);
   EXPECT_EQ(StoredNews(), record);

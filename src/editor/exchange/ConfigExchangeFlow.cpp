@@ -26,10 +26,9 @@ bool ExportConfig(EditorHost& host, int slot) {
     ReportExchange(owner, model::kTitleExportConfig, model::ExportMessage(model::kFileOpenFailed, 0));
     return false;
   }
-  const FileOutcome outcome =
-      WriteExchangeFile(owner, QString::fromUtf8(model::kTitleExportConfig),
-                        platform::DecodeNarrow(model::SuggestedConfigFileName(record)), model::BytesOf(*file),
-                        model::ExchangeKind::kConfig);
+  const FileOutcome outcome = WriteExchangeFile(owner, QString::fromUtf8(model::kTitleExportConfig),
+                                                platform::DecodeNarrow(model::SuggestedConfigFileName(record)),
+                                                model::BytesOf(*file), model::ExchangeKind::kConfig);
   ReportExchange(owner, model::kTitleExportConfig, model::ExportMessage(outcome.code, outcome.system_error));
   return outcome.code == model::kFileDone;
 }

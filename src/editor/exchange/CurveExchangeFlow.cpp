@@ -16,17 +16,17 @@ bool ExportCurves(QWidget* owner, const model::ConfigRecord& record, const Curve
     ReportExchange(owner, model::kTitleExportCurve, model::ExportMessage(model::kFileOpenFailed, 0));
     return false;
   }
-  const FileOutcome outcome =
-      WriteExchangeFile(owner, QString::fromUtf8(model::kTitleExportCurve),
-                        platform::DecodeNarrow(model::SuggestedCurveFileName(record)), model::BytesOf(*file),
-                        model::ExchangeKind::kCurve);
+  const FileOutcome outcome = WriteExchangeFile(owner, QString::fromUtf8(model::kTitleExportCurve),
+                                                platform::DecodeNarrow(model::SuggestedCurveFileName(record)),
+                                                model::BytesOf(*file), model::ExchangeKind::kCurve);
   // Told like the other exports: a curve file that silently failed to be written would be found missing later.
   ReportExchange(owner, model::kTitleExportCurve, model::ExportMessage(outcome.code, outcome.system_error));
   return outcome.code == model::kFileDone;
 }
 
 std::optional<CurveCharts> ImportCurves(QWidget* owner) {
-  const FileRead read = ReadExchangeFile(owner, QString::fromUtf8(model::kTitleImportCurve), model::ExchangeKind::kCurve);
+  const FileRead read =
+      ReadExchangeFile(owner, QString::fromUtf8(model::kTitleImportCurve), model::ExchangeKind::kCurve);
   if (read.code != model::kFileDone) {
     ReportExchange(owner, model::kTitleImportCurve,
                    model::ReadFailureMessage(model::ExchangeKind::kCurve, read.code, read.system_error));

@@ -25,10 +25,9 @@ bool ExportMacro(EditorHost& host, std::size_t macro_index) {
     ReportExchange(owner, model::kTitleExportMacro, model::ExportMessage(model::kFileOpenFailed, 0));
     return false;
   }
-  const FileOutcome outcome =
-      WriteExchangeFile(owner, QString::fromUtf8(model::kTitleExportMacro),
-                        platform::DecodeNarrow(model::SuggestedMacroFileName(record)), model::BytesOf(*file),
-                        model::ExchangeKind::kMacro);
+  const FileOutcome outcome = WriteExchangeFile(owner, QString::fromUtf8(model::kTitleExportMacro),
+                                                platform::DecodeNarrow(model::SuggestedMacroFileName(record)),
+                                                model::BytesOf(*file), model::ExchangeKind::kMacro);
   ReportExchange(owner, model::kTitleExportMacro, model::ExportMessage(outcome.code, outcome.system_error));
   return outcome.code == model::kFileDone;
 }
@@ -46,9 +45,9 @@ bool ImportMacro(EditorHost& host, const model::ConfigRecord& owner_record) {
   }
   // A copy: the owner may be a record of this very image, and the import must not see it change under it.
   const model::ConfigRecord edited = owner_record;
-  const model::ExchangeResult result = model::ImportMacroFile(
-      image, edited, read.bytes,
-      [owner](std::uint8_t key) { return ConfirmOccupiedKey(owner, model::kTitleImportMacro, key); });
+  const model::ExchangeResult result = model::ImportMacroFile(image, edited, read.bytes, [owner](std::uint8_t key) {
+    return ConfirmOccupiedKey(owner, model::kTitleImportMacro, key);
+  });
   ReportExchange(owner, model::kTitleImportMacro, model::ImportMessage(model::ExchangeKind::kMacro, result));
   return result == model::ExchangeResult::kOk;
 }

@@ -60,8 +60,8 @@ std::optional<QString> QtFileDialogs::ChooseSave(QWidget* owner, const QString& 
   const QString path = WithExtension(*chosen, kind);
   // The dialog asked about the name it returned; one made longer here may name another existing file.
   if (path != *chosen && QFileInfo::exists(path)) {
-    const QString question = QStringLiteral("\n%1 already exists.\nDo you want to replace it?")
-                                 .arg(QFileInfo(path).fileName());
+    const QString question =
+        QStringLiteral("\n%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
     if (dialogs::ShowMessageBox(title, owner, question, dialogs::kMbYesNo) != dialogs::kIdYes) return std::nullopt;
   }
   return path;
