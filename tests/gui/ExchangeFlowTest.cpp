@@ -2,10 +2,13 @@
 // refusal with its message and the image untouched, and files made to hurt that are mended or refused.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -507,6 +510,31 @@ TEST(QtFileDialogsTest, NamesEndInTheKindsExtensionAndTheLastFolderIsRemembered)
   EXPECT_EQ(QtFileDialogs::StartFolder(), folder->path());
   folder.reset();  // a remembered folder that has gone is not offered
   EXPECT_EQ(QtFileDialogs::StartFolder(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+TEST(QtFileDialogsTest, SaveDialogOffersTheNameWhereTheLastFileWent) {
+  QTemporaryDir folder;
+  editor::QtFileDialogs::RememberFolderOf(folder.filePath(QStringLiteral("earlier.vqm")));
+  QString offered;
+  QStringList filters;
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [&, timer] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    timer->deleteLater();
+    offered = dialog->selectedFiles().value(0);
+    filters = dialog->nameFilters();
+    dialog->selectFile(QStringLiteral("Race"));  // typed without an extension
+    static_cast<QDialog*>(dialog)->accept();     // QFileDialog's own accept, reached through the public base
+  });
+  timer->start(10);
+  editor::QtFileDialogs dialogs;
+  const std::optional<QString> chosen = dialogs.ChooseSave(nullptr, QStringLiteral("Export Configuration"),
+                                                           QStringLiteral("Race(PS4)"), ExchangeKind::kConfig);
+  EXPECT_EQ(offered, folder.filePath(QStringLiteral("Race(PS4).vqc")));
+  EXPECT_EQ(filters, QStringList{QStringLiteral("vqc(*.vqc)")});
+  EXPECT_EQ(chosen, folder.filePath(QStringLiteral("Race.vqc")));
+  EXPECT_EQ(editor::QtFileDialogs::StartFolder(), folder.path());
 }
 
 }  // namespace
