@@ -23,12 +23,12 @@ FileOutcome Failed(int code) {
 FileRead ReadFileOfSize(const QString& path, std::size_t size) {
   FileRead read;
   const QFileInfo info(path);
-  // A FIFO or device would block or never end; none of them has the size of a file's image anyway.
   if (!info.exists()) {
     read.code = model::kFileOpenFailed;
     read.system_error = ENOENT;
     return read;
   }
+  // Checked before opening: a FIFO or a device would block or never end, and none has the size of a file's image.
   if (!info.isFile() || static_cast<std::size_t>(info.size()) != size) {
     read.code = model::kFileWrongSize;
     return read;
