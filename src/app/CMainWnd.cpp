@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "app/AdapterChecks.h"
 #include "app/BackupBeforeWrite.h"
@@ -19,6 +20,7 @@
 #include "device/DeviceMessages.h"
 #include "dialogs/CHelpDlg.h"
 #include "dialogs/CListCtrlUI.h"
+#include "dialogs/CMessageDlg.h"
 #include "dialogs/CMyProgressUI.h"
 #include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
@@ -26,6 +28,7 @@
 #include "editor/CGlobalSettingsDlg.h"
 #include "editor/CKeyMapDlg.h"
 #include "editor/GlobalSettings.h"
+#include "editor/exchange/NewsFile.h"
 #include "editor/macros/MacroTexts.h"
 #include "editor/settings/SettingsDialog.h"
 #include "model/catalogue/GameCatalogue.h"
@@ -92,6 +95,9 @@ void CMainWnd::InitWindow() {
 
   tab_ = FindControl<toolkit::CTabLayoutUI>(u"tabLayoutWnd");
   keys_.InitMainButtons(*this);
+  // The message kept from an earlier run comes back through the same checks as a new one.
+  if (const std::vector<std::uint8_t> kept = editor::LoadNewsFile(); !kept.empty()) news_.Receive(kept);
+  ShowNewsButton();
 
   if (env_.source) {
     // The source may outlive the window; a change reported after it has gone is dropped.
@@ -384,12 +390,39 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
   } else if (msg.sender_name == u"btnUpgrade") {
     msg.handled = true;
     FirmwareProcedures(*this, *env_.state).RunUpgradeButton();
+  } else if (msg.sender_name == u"btnMessage") {
+    msg.handled = true;
+    OpenNews();
   } else if (msg.sender_name == u"btnhelp") {
     msg.handled = true;
     if (dialogs::CHelpDlg::Run(this, *env_.state->image) == dialogs::CHelpDlg::kOpenBackups) {
       RestoreFromBackup(*this, env_.state->image->info.serial, backups_.store());
     }
   }
+}
+
+model::NewsReceipt CMainWnd::ReceiveNews(std::span<const std::uint8_t> record) {
+  const model::NewsReceipt receipt = news_.Receive(record);
+  if (receipt == model::NewsReceipt::kStored) editor::StoreNewsFile(news_.file_bytes());
+  ShowNewsButton();
+  return receipt;
+}
+
+void CMainWnd::ShowNewsButton() {
+  auto* button = FindControl(u"btnMessage");
+  if (!button) return;
+  button->SetVisible(news_.has_news());
+  const bool unread = news_.unread();
+  button->SetUserData(unread ? QString::fromUtf8(kNewMessageText) : QString());
+  button->SetText(QString::fromUtf8(unread ? kNewMessageText : kMessageText));
+  button->SetTextColor(unread ? kNewMessageTextColor : kMessageTextColor);
+}
+
+void CMainWnd::OpenNews() {
+  if (auto* button = FindControl(u"btnMessage")) button->SetUserData(QString());
+  dialogs::CMessageDlg::Run(
+      this, news_, [](std::span<const std::uint8_t> record) { editor::StoreNewsFile(record); }, env_.open_link);
+  ShowNewsButton();
 }
 
 void CMainWnd::ExitProgram() {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "app/AdapterSource.h"
@@ -23,6 +24,7 @@
 #include "editor/KeyMapping.h"
 #include "editor/macros/MacroEditorPage.h"
 #include "editor/macros/MacroManagerPage.h"
+#include "model/exchange/NewsStore.h"
 #include "platform/AdapterBackups.h"
 #include "platform/InputCapture.h"
 #include "platform/SingleInstance.h"
@@ -113,6 +115,11 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void RequestFreshRead();
 
   const QString& MappingGroupName(std::size_t group) const override { return mapping_group_names_.at(group); }
+  // Takes a news record by the receiving checks; one that is now held is written to the news file and shows the
+  // news button, "New Message" while unread.
+  model::NewsReceipt ReceiveNews(std::span<const std::uint8_t> record);
+  const model::NewsStore& news() const { return news_; }
+
   const device::DevicePresence& presence() const { return presence_; }
   bool IsSettling() const { return presence_host_ && presence_host_->IsSettling(); }
 
@@ -135,6 +142,8 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   // Leaves the editing page: its fields go into the record first.
   void LeaveEditPage();
   void OpenDownloadPage();
+  void ShowNewsButton();
+  void OpenNews();
 
   MainWndEnvironment env_;
   platform::AdapterBackups backups_;
@@ -154,6 +163,7 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   editor::MacroManagerPage macro_manager_{*this, [this](const std::string& name) { OpenMacroEditor(name); }};
   editor::MacroEditorPage macro_editor_{*this, keys_};
   editor::KeptEdits kept_edits_;
+  model::NewsStore news_;
 
   std::shared_ptr<dialogs::WindowResultTarget> owner_target_;
   std::unique_ptr<PresenceTimerHost> presence_host_;

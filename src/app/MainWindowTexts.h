@@ -21,6 +21,12 @@ inline constexpr char kSaveUnsavedText[] = "Save *";
 inline constexpr unsigned kSaveTextColor = 0xFF000000;
 inline constexpr unsigned kSaveUnsavedTextColor = 0xFFFF0000;
 
+// The news button while its message is unread, and once it has been read.
+inline constexpr char kNewMessageText[] = "New Message";
+inline constexpr char kMessageText[] = "Message";
+inline constexpr unsigned kNewMessageTextColor = 0xFF007DFF;
+inline constexpr unsigned kMessageTextColor = 0xFF9AA3B2;
+
 inline constexpr char kHomeTitle[] = "Home";
 inline constexpr char kEditConfigurationTitle[] = "Edit Configuration";
 inline constexpr char kMacroManagerTitle[] = "Macro Manager";

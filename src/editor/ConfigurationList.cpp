@@ -11,6 +11,7 @@
 #include "editor/EditorHost.h"
 #include "editor/HomePageTexts.h"
 #include "editor/SaveFlow.h"
+#include "editor/exchange/ConfigExchangeFlow.h"
 #include "model/FlashImage.h"
 #include "model/HostType.h"
 #include "model/catalogue/GameCatalogue.h"
@@ -85,8 +86,10 @@ bool ConfigurationList::Notify(toolkit::TNotifyUI& msg) {
     StartUpSelected();
   } else if (name == u"btnSave") {
     Save();
-  } else if (name == u"btnImportConfig" || name == u"btnExportConfig") {
-    // The exchange files come with their own change; the buttons are in place already.
+  } else if (name == u"btnImportConfig") {
+    ImportFile();
+  } else if (name == u"btnExportConfig") {
+    ExportSelected();
   } else {
     return false;
   }
@@ -212,6 +215,18 @@ void ConfigurationList::StartUpSelected() {
   if (!model::SetStartup(host_.Image().config, platform::EncodeNarrow(SelectedName()))) return;
   ShowCurrent();
   host_.MarkUnsaved(model::kUnsavedConfig);
+}
+
+void ConfigurationList::ImportFile() {
+  const int slot = ImportConfig(host_);
+  if (slot < 0) return;
+  ShowCurrent();
+  ShowGameNotes(host_.Image().config.records[static_cast<std::size_t>(slot)].game_id);
+}
+
+void ConfigurationList::ExportSelected() {
+  const int slot = SelectedSlot();
+  if (slot >= 0) ExportConfig(host_, slot);
 }
 
 void ConfigurationList::SwitchHost() {

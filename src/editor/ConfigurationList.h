@@ -41,6 +41,10 @@ class ConfigurationList {
   void DeleteSelected();
   void StartUpSelected();
   void SwitchHost();
+  // A configuration file into the current console's list, which is refilled and shows the game's notes.
+  void ImportFile();
+  // The selected configuration to a file.
+  void ExportSelected();
   void EditSelected();
   // True when the changes reached the adapter.
   bool Save();

@@ -29,6 +29,9 @@ ConfigImport ImportConfigFile(FlashImage& image, std::span<const std::uint8_t> b
   ConfigFile file{};
   std::memcpy(&file, bytes.data(), sizeof file);
   ConfigRecord& record = file.record;
+  // A file's name may lack its terminator and its count may exceed the groups; the table holds neither.
+  StoreName(record.name, ReadName(record.name), kNewConfigNameChars);
+  record.button_count = static_cast<std::uint8_t>(record.used_buttons());
 
   if (const std::uint8_t key = FindOccupiedKey(image.config, record); key != 0) {
     if (!confirm || !confirm(key)) return {ExchangeResult::kDeclined};

@@ -17,6 +17,7 @@ namespace {
 
 // Global hotkeys 0..2 switch configurations; a macro must not take them silently.
 constexpr std::size_t kSwitchingGlobalHotkeys = 3;
+constexpr std::uint8_t kLastTriggerMode = 2;  // Toggle
 
 bool HotkeyTaken(const FlashImage& image, const ConfigRecord& owner, std::uint8_t hotkey) {
   if (KeyClass(hotkey) == kKeyClassNone) return false;
@@ -26,6 +27,21 @@ bool HotkeyTaken(const FlashImage& image, const ConfigRecord& owner, std::uint8_
     return true;
   }
   return HotkeyUsedOnHost(image.config, hotkey, owner.host_type()) || KeyUsedByConfig(image, owner, hotkey);
+}
+
+// What the macro editor would never store: a name without its terminator, steps past the table or the count, hold
+// times below the shortest one and trigger modes it does not know. Files are made by anyone, so these are mended.
+void MendSteps(MacroRecord& macro) {
+  macro.step_count = static_cast<std::uint8_t>(macro.used_steps());
+  for (std::size_t i = 0; i < kMacroSteps; ++i) {
+    MacroStep& step = macro.steps[i];
+    if (i >= macro.step_count) {
+      step = MacroStep{};
+    } else if (step.hold_time.get() < kMinHoldTime) {
+      step.hold_time = kMinHoldTime;
+    }
+  }
+  if (macro.trigger_mode > kLastTriggerMode) macro.trigger_mode = 0;
 }
 
 }  // namespace
@@ -53,6 +69,7 @@ ExchangeResult ImportMacroFile(FlashImage& image, const ConfigRecord& owner, std
   macro.owner_name.fill('\0');
   const std::string_view owner_name = ReadName(owner.name);
   std::copy_n(owner_name.begin(), std::min(owner_name.size(), macro.owner_name.size()), macro.owner_name.begin());
+  StoreName(macro.macro_name, ReadName(macro.macro_name), kMacroNameChars);
 
   if (HotkeyTaken(image, owner, macro.macro_hotkey)) {
     if (!confirm || !confirm(macro.macro_hotkey)) return ExchangeResult::kDeclined;
@@ -63,6 +80,7 @@ ExchangeResult ImportMacroFile(FlashImage& image, const ConfigRecord& owner, std
     return ExchangeResult::kDuplicateMacro;
   }
   if (newer_format) return ExchangeResult::kNeedsNewerManager;
+  MendSteps(macro);
   if (!AddMacro(image.macro, macro)) return ExchangeResult::kMacroTableFull;
   return ExchangeResult::kOk;
 }

@@ -188,7 +188,10 @@ TEST_F(ConfigImportTest, HostileRecordStaysInsideItsFields) {
   record.mapping[3].fill(kPgUp);
   const ConfigImport result = Import(FileBytes(record));
   EXPECT_EQ(result.result, ExchangeResult::kOk);
-  EXPECT_EQ(FindConfigIndex(image->config, std::string(40, 'N'), kHostPS4), 0);
+  // Cut to the 39 characters a new name may have, so the stored name ends in its terminator.
+  EXPECT_EQ(FindConfigIndex(image->config, std::string(39, 'N'), kHostPS4), 0);
+  EXPECT_EQ(image->config.records[0].name.back(), '\0');
+  EXPECT_EQ(image->config.records[0].button_count, kMappingGroupSize);
 }
 
 }  // namespace

@@ -1,0 +1,148 @@
+// The news message: received, shown from the news button with or without its link, marked read and stored once.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QFile>
+#include <QPlainTextEdit>
+
+#include <string>
+#include <vector>
+
+#include "editor/exchange/NewsFile.h"
+#include "gui/support/MainWindowFixture.h"
+#include "model/LittleEndian.h"
+#include "model/exchange/DigestField.h"
+#include "model/exchange/NewsStore.h"
+#include "toolkit/CButtonUI.h"
+#include "toolkit/CRichEditUI.h"
+
+namespace torvane::testing {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct News {
+  std::uint8_t day;  // last date byte: a later message has a higher one
+  std::string title;
+  std::string link_target;
+  std::string link_caption;
+  std::string content;
+};
+
+// An unread record: header, the three counted texts, the content and its NUL, the digest stamped last.
+Bytes MakeRecord(const News& news) {
+  Bytes record(35, 0);
+  record[0] = 1;  // unread
+  record[1] = 1;  // kind: a message for every version
+  record[2] = 4;  // version 4.5.118
+  record[3] = 5;
+  record[4] = 118;
+  const Bytes date{20, 26, 12, 8, 6, news.day};  // 2026-12-08 06:xx, most significant first
+  std::copy(date.begin(), date.end(), record.begin() + 21);
+  model::WriteU16(&record[27], static_cast<std::uint16_t>(news.title.size()));
+  model::WriteU16(&record[29], static_cast<std::uint16_t>(news.link_target.size()));
+  model::WriteU16(&record[31], static_cast<std::uint16_t>(news.link_caption.size()));
+  for (const std::string* text : {&news.title, &news.link_target, &news.link_caption, &news.content}) {
+    record.insert(record.end(), text->begin(), text->end());
+  }
+  record.push_back(0);
+  EXPECT_TRUE(model::StampDigest(record, 5));
+  return record;
+}
+
+Bytes StoredNews() {
+  QFile file(editor::NewsFilePath());
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  return {bytes.begin(), bytes.end()};
+}
+
+class NewsDialogTest : public MainWindowFixture {
+ protected:
+  void SetUp() override { QFile::remove(editor::NewsFilePath()); }
+  void TearDown() override { QFile::remove(editor::NewsFilePath()); }
+  QString ButtonText() const { return Control(u"btnMessage")->GetText(); }
+};
+
+TEST_F(NewsDialogTest, ShowsTheMessageAndMarksItReadOnce) {
+  struct Case {
+    const char* what;
+    News news;
+    bool link_shown;
+    QString opened;  // what a click on the link opens; empty: nothing
+  };
+  const std::vector<Case> cases{
+      {"web link",
+       {1, "Firmware 4.6", "https://example.org/news", "Read more", "New firmware is out.\r\nUpgrade now."},
+       true,
+       QStringLiteral("https://example.org/news")},
+      {"target without caption", {2, "Notice", "https://example.org", "", "No link here."}, false, {}},
+      {"a program as the link", {3, "Odd", "/bin/sh", "Run", "Nothing starts."}, true, {}},
+      {"no title", {4, "", "", "", "Only text."}, false, {}},
+  };
+  StartWindow(false);
+  EXPECT_FALSE(IsShown(u"btnMessage"));
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.what);
+    opened_links.clear();
+    const Bytes record = MakeRecord(test.news);
+    ASSERT_EQ(window->ReceiveNews(record), model::NewsReceipt::kStored);
+    EXPECT_EQ(StoredNews(), record);
+    EXPECT_TRUE(IsShown(u"btnMessage"));
+    EXPECT_EQ(ButtonText(), QStringLiteral("New Message"));
+
+    bool shown = false;
+    WhenModalShows(u"messageContentEdit", [&](toolkit::WindowImplBase& dialog) {
+      shown = true;
+      EXPECT_EQ(dialog.FindControl(u"newsTitlelbl")->GetText(), QString::fromStdString(test.news.title));
+      auto* content = dialog.FindControl<toolkit::CRichEditUI>(u"messageContentEdit");
+      EXPECT_EQ(content->GetTextEdit()->toPlainText(),
+                QString::fromStdString(test.news.content).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+      auto* link = dialog.FindControl<toolkit::CButtonUI>(u"btnLink");
+      EXPECT_EQ(link->IsVisible(), test.link_shown);
+      if (test.link_shown) {
+        EXPECT_EQ(link->GetText(), QString::fromStdString(test.news.link_caption));
+        for (const char16_t* name : {u"btnLink", u"closebtn", u"messageContentEdit"}) {
+          toolkit::CControlUI* control = dialog.FindControl(name);
+          EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus) << QString::fromUtf16(name).toStdString();
+        }
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(link)->text(QAccessible::Name).isEmpty());
+        if (test.news.day == 1) SaveRendering(QStringLiteral("news_dialog.png"), &dialog);
+        link->Activate();
+      }
+      dialog.Close(1);
+    });
+    Click(u"btnMessage");
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(opened_links.empty() ? QString() : opened_links.front().toString(), test.opened);
+
+    // Stored again as read, with a digest that matches.
+    const Bytes stored = StoredNews();
+    ASSERT_EQ(stored.size(), record.size());
+    EXPECT_EQ(stored[0], 0);
+    EXPECT_TRUE(model::VerifyDigest(stored, 5));
+    EXPECT_EQ(ButtonText(), QStringLiteral("Message"));
+    EXPECT_TRUE(Control(u"btnMessage")->GetUserData().isEmpty());
+
+    // A second showing finds it read and writes nothing.
+    QFile::remove(editor::NewsFilePath());
+    WhenModalShows(u"messageContentEdit", [](toolkit::WindowImplBase& dialog) { dialog.Close(1); });
+    Click(u"btnMessage");
+    EXPECT_FALSE(QFile::exists(editor::NewsFilePath()));
+  }
+}
+
+TEST_F(NewsDialogTest, AStoredMessageComesBackAtStartAndOnlyALaterOneReplacesIt) {
+  const Bytes record = MakeRecord({5, "Kept", "", "", "From the last run."});
+  ASSERT_TRUE(editor::StoreNewsFile(record));
+  StartWindow(false);
+  EXPECT_TRUE(IsShown(u"btnMessage"));
+  EXPECT_TRUE(Control(u"btnMessage")->focusPolicy() & Qt::TabFocus);
+  EXPECT_EQ(ButtonText(), QStringLiteral("New Message"));
+  EXPECT_EQ(window->ReceiveNews(MakeRecord({5, "Same day", "", "", "Ignored."})), model::NewsReceipt::kNotNewer);
+  EXPECT_EQ(StoredNews(), record);
+  EXPECT_EQ(ButtonText(), QStringLiteral("New Message"));
+}
+
+}  // namespace
+}  // namespace torvane::testing
