@@ -8,6 +8,7 @@
 #include "editor/EditorHost.h"
 #include "editor/KeyButtons.h"
 #include "editor/KeyMapping.h"
+#include "editor/curve/CCurveDlg.h"
 #include "editor/settings/CFlightsticksetting.h"
 #include "editor/settings/CMoreSettingsDlg.h"
 #include "editor/settings/MouseAdvancedDlg.h"
@@ -69,9 +70,6 @@ constexpr const char* kSettingTypes[EditPage::kSettingPages] = {"Mouse", "Third 
 // The rows a native wheel does without: it brings its own angle, vibration, feedback and deadzone.
 constexpr const char16_t* kWheelRows[] = {u"laySteeringSensitivity", u"laySW_VibrationStrength",
                                           u"layForceFeedbackStrength", u"laySteeringDeadzone"};
-
-// The curve editor's button: its dialog comes with the curve chart, so a click on it does nothing else yet.
-constexpr char16_t kCurveButton[] = u"btnCurve";
 
 bool Always(const ConfigRecord&) {
   return true;
@@ -360,6 +358,8 @@ bool EditPage::RunSettingsDialog(const QString& name) {
     CMoreSettingsDlg::Run(host_, keys_, record);
   } else if (name == u"btnAdvanced") {
     MouseAdvancedDlg::Run(host_, keys_, record);
+  } else if (name == u"btnCurve") {
+    CCurveDlg::Run(host_, record);
   } else if (name == u"btnLeftStickSettings" || name == u"btnRightStickSettings") {
     StickDlg::Run(name == u"btnLeftStickSettings" ? StickSide::kLeft : StickSide::kRight, host_, keys_, record);
   } else if (name == u"btnPlayKey_Touchpad_Setting") {
@@ -391,7 +391,7 @@ bool EditPage::Notify(toolkit::TNotifyUI& msg) {
       // The manager lists the macros under the configuration's name, so a typed name goes in first.
       ApplyFields();
       host_.OpenMacroManager();
-    } else if (name != kCurveButton) {
+    } else {
       return RunSettingsDialog(name);
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "toolkit/AttributeValues.h"
 #include "toolkit/CButtonUI.h"
+#include "toolkit/CChartUI.h"
 #include "toolkit/CComboUI.h"
 #include "toolkit/CContainerUI.h"
 #include "toolkit/CEditUI.h"
@@ -41,6 +42,7 @@ CControlUI* CreateBuiltinControl(QStringView element_name) {
       {u"ListContainerElement", []() -> CControlUI* { return new CListContainerElementUI; }},
       {u"ListLabelElement", []() -> CControlUI* { return new CListLabelElementUI; }},
       {u"Progress", []() -> CControlUI* { return new CProgressUI; }},
+      {u"Chart", []() -> CControlUI* { return new CChartUI; }},
   };
   for (const auto& [name, make] : kControls) {
     if (NameIs(element_name, name)) return make();

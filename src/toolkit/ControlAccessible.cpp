@@ -1,6 +1,8 @@
 #include "toolkit/ControlAccessible.h"
 
 #include "toolkit/CButtonUI.h"
+#include "toolkit/CChartUI.h"
+#include "toolkit/ChartAccessible.h"
 #include "toolkit/CControlUI.h"
 #include "toolkit/CListContainerElementUI.h"
 #include "toolkit/COptionUI.h"
@@ -44,6 +46,7 @@ QAccessibleInterface* ControlAccessible::Describe(const QString& /*class_name*/,
   }
   auto* control = dynamic_cast<CControlUI*>(object);
   if (!control) return nullptr;
+  if (auto* chart = dynamic_cast<CChartUI*>(control)) return new ChartAccessible(chart);
   const auto role = RoleOf(control);
   return role ? new ControlAccessible(control, *role) : nullptr;
 }

@@ -9,7 +9,8 @@ class CControlUI;
 
 // Describes the toolkit's windowless-looking controls to assistive technology with the role, state and actions
 // of their kind: buttons press, options check, labels are static text, lists hold selectable items whose
-// press action activates them. Controls without a kind of their own keep Qt's plain widget description.
+// press action activates them; progress bars and charts carry their value. Controls without a kind of their own
+// keep Qt's plain widget description.
 class ControlAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
  public:
   ControlAccessible(CControlUI* control, QAccessible::Role role);

@@ -17,10 +17,12 @@
 #include "model/catalogue/GameCatalogue.h"
 #include "model/catalogue/WheelProfiles.h"
 #include "model/keys/KeyName.h"
+#include "model/params/ResponseCurves.h"
 #include "model/params/SteeringAngle.h"
 #include "model/tables/ConfigTable.h"
 #include "model/tables/MacroTable.h"
 #include "model/tables/NameText.h"
+#include "toolkit/CChartUI.h"
 #include "toolkit/CComboUI.h"
 #include "toolkit/CEditUI.h"
 #include "toolkit/CTabLayoutUI.h"
@@ -312,6 +314,20 @@ TEST_F(EditPageTest, SettingsDialogsWriteTheRecordAndOfferTheSave) {
   EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
   Click(u"btnHome");
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig);
+}
+
+TEST_F(EditPageTest, CurveButtonEditsTheRecordsCurves) {
+  Open([](ConfigRecord& r) { r.hip_curve = model::NeutralCurve(); });
+  WhenModalShows(u"chartHip", [](toolkit::WindowImplBase& dialog) {
+    auto* chart = dialog.FindControl<toolkit::CChartUI>(u"chartHip");
+    chart->SetFocusIndex(2);
+    chart->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(chart, Qt::Key_Up);
+    QTest::mouseClick(dialog.FindControl(u"btnOk"), Qt::LeftButton);
+  });
+  Click(u"btnCurve");
+  EXPECT_EQ(Record().hip_curve[2], 21);
+  EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
 }
 
 TEST_F(EditPageTest, UnpluggingClosesAnOpenSettingsDialogWithoutApplyingIt) {

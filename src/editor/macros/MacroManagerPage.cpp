@@ -5,6 +5,7 @@
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
 #include "editor/EditorHost.h"
+#include "editor/exchange/MacroExchangeFlow.h"
 #include "model/ConfigRecord.h"
 #include "model/FlashImage.h"
 #include "model/keys/KeyClass.h"
@@ -83,8 +84,11 @@ bool MacroManagerPage::Notify(toolkit::TNotifyUI& msg, const model::ConfigRecord
     DeleteSelected(owner);
   } else if (name == u"btnEditMacro") {
     EditSelected(owner);
-  } else if (name == u"btnImportMacro" || name == u"btnExportMacro") {
-    // The macro files come with the exchange files; the buttons are in place already.
+  } else if (name == u"btnExportMacro") {
+    ExportSelected(owner);
+  } else if (name == u"btnImportMacro") {
+    // The import appends the macro at the table's end.
+    if (ImportMacro(host_, owner)) Added(static_cast<int>(model::UsedMacroCount(host_.Image().macro)) - 1, true, {});
   } else {
     return false;
   }
@@ -138,6 +142,13 @@ void MacroManagerPage::DeleteSelected(const model::ConfigRecord& owner) {
   if (!model::DeleteMacro(host_.Image().macro, owner.host_type(), *name, model::ReadName(owner.name))) return;
   list->RemoveAt(index);
   OfferSave();
+}
+
+void MacroManagerPage::ExportSelected(const model::ConfigRecord& owner) {
+  const std::optional<std::string> name = SelectedMacro(owner);
+  if (!name) return;
+  const int index = model::FindMacroIndex(host_.Image().macro, model::ReadName(owner.name), *name, owner.host_type());
+  if (index >= 0) ExportMacro(host_, static_cast<std::size_t>(index));
 }
 
 void MacroManagerPage::EditSelected(const model::ConfigRecord& owner) {

@@ -39,6 +39,7 @@ class MacroManagerPage {
   void NewMacro(const model::ConfigRecord& owner);
   void CopySelected(const model::ConfigRecord& owner);
   void DeleteSelected(const model::ConfigRecord& owner);
+  void ExportSelected(const model::ConfigRecord& owner);
   void EditSelected(const model::ConfigRecord& owner);
 
   dialogs::CListCtrlUI* List() const;

@@ -1,4 +1,5 @@
 // Renders each settings dialog as the player sees it, into PNGs under the build folder, for people to look at.
+#include "editor/curve/CCurveDlg.h"
 #include "editor/settings/CFlightsticksetting.h"
 #include "editor/settings/CMoreSettingsDlg.h"
 #include "editor/settings/MouseAdvancedDlg.h"
@@ -6,10 +7,13 @@
 #include "editor/settings/TouchPadDlg.h"
 #include "model/keys/ControllerButton.h"
 #include "model/keys/KeyCodes.h"
+#include "model/params/ResponseCurves.h"
+#include "toolkit/CChartUI.h"
 #include "toolkit/editor/SettingsDialogSupport.h"
 
 #include <QImage>
 #include <QPixmap>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +66,35 @@ TEST(SettingsRenderTest, EveryDialog) {
   Render(custom, "more_settings_custom_game_dlg.png");
   CFlightsticksetting flight(keys, record);
   Render(flight, "flight_stick_setting_dlg.png");
+}
+
+// The curve editor mid-drag on the hip chart at scale 1, then with a keyboard-focused ADS point at scale 2 (the
+// charts are painted as vectors, so the larger rendering must stay sharp).
+TEST(SettingsRenderTest, CurveEditor) {
+  model::ConfigRecord record = MakeSettingsRecord(0, 78);
+  const model::CurvePair horizon = *model::PerGameCurves(78);
+  record.hip_curve = horizon.hip;
+  record.ads_curve = horizon.ads;
+  CCurveDlg dialog(record);
+  RunDialog<CCurveDlg>(dialog, [](CCurveDlg& d) {
+    toolkit::CChartUI* hip = d.HipChart();
+    const QPoint grab(25, 5 + hip->GetPoints()[2].y());
+    QTest::mousePress(hip, Qt::LeftButton, Qt::NoModifier, grab);
+    QTest::mouseMove(hip, grab + QPoint(0, 30));
+    Save(d, "curve_edit_dlg.png");
+    QTest::mouseRelease(hip, Qt::LeftButton, Qt::NoModifier, grab + QPoint(0, 30));
+    toolkit::CChartUI* ads = d.AdsChart();
+    ads->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 4; ++i) QTest::keyClick(ads, Qt::Key_Right);
+    QPixmap large(d.size() * 2);
+    large.setDevicePixelRatio(2);
+    large.fill(Qt::transparent);
+    d.render(&large);
+    const QString path = testing::RenderPath(QStringLiteral("curve_edit_dlg@2x.png"));
+    if (!path.isEmpty()) {
+      EXPECT_TRUE(large.save(path)) << path.toStdString();
+    }
+  });
 }
 
 }  // namespace

@@ -1,0 +1,65 @@
+// Dragging a point of the curve editor's hip chart, offscreen: one mouse move and the chart's repaint, at scale 1
+// on screen and at scale 2 into an image.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+
+#include "editor/curve/CCurveDlg.h"
+#include "model/params/ResponseCurves.h"
+#include "toolkit/CChartUI.h"
+
+namespace torvane {
+namespace {
+
+void SendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButtons buttons) {
+  QMouseEvent event(type, pos, target->mapToGlobal(pos), Qt::LeftButton, buttons, Qt::NoModifier);
+  QApplication::sendEvent(target, &event);
+}
+
+// Grabs hip point 10 and runs `repaint` after each move, the point swinging over the whole plot.
+template <class Repaint>
+void RunDrag(benchmark::State& state, Repaint repaint) {
+  model::ConfigRecord record{};
+  record.hip_curve = model::NeutralCurve();
+  record.ads_curve = model::NeutralCurve();
+  editor::CCurveDlg dialog(record);
+  if (!dialog.Create(nullptr, QStringLiteral("Curve Edit"))) {
+    state.SkipWithError("the dialog could not be built");
+    return;
+  }
+  dialog.ShowWindow();
+  QApplication::processEvents();
+  toolkit::CChartUI* chart = dialog.HipChart();
+  const QPoint grab(105, 105);
+  SendMouse(chart, QEvent::MouseButtonPress, grab, Qt::LeftButton);
+  int step = 0;
+  for (auto _ : state) {
+    step = (step + 7) % 200;
+    SendMouse(chart, QEvent::MouseMove, grab + QPoint(0, step - 100), Qt::LeftButton);
+    repaint(*chart);
+  }
+  SendMouse(chart, QEvent::MouseButtonRelease, grab, Qt::NoButton);
+  benchmark::DoNotOptimize(chart->GetPoints());
+}
+
+void BM_DragRepaint(benchmark::State& state) {
+  RunDrag(state, [](toolkit::CChartUI& chart) { chart.repaint(); });
+}
+BENCHMARK(BM_DragRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_DragRenderAtScale2(benchmark::State& state) {
+  QImage image;
+  RunDrag(state, [&image](toolkit::CChartUI& chart) {
+    if (image.isNull()) {
+      image = QImage(chart.size() * 2, QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(2);
+    }
+    chart.render(&image);
+  });
+}
+BENCHMARK(BM_DragRenderAtScale2)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace torvane
