@@ -99,7 +99,10 @@ int RestoreBackup(CommandContext& context) {
   if (const int code = session.Read(); code != kExitOk) return code;
   context.output.Line("Backup of " + model::SerialFolderName(backup.header.serial) + " taken " +
                       model::BackupTimeText(backup.header.time));
-  if (!context.prompter.Ask(platform::kBackupTitle, kRestoreBackupQuestion)) return kExitDeclined;
+  if (!context.prompter.Ask(platform::kBackupsTitle,
+                            platform::RestoreBackupQuestion(backup.header.serial, session.image().info.serial))) {
+    return kExitDeclined;
+  }
   device::WritePlan plan;
   if (!device::BuildSavePlan(model::BuildSaveJob(*backup.image, model::kUnsavedAll), plan)) {
     context.output.Error(platform::kBackupTitle, "The backup does not fit one write.");

@@ -12,9 +12,6 @@ inline constexpr std::string_view kIncompatibleUpgradableText =
     "Option 2: use Torvane Manager  V1.X.X/2.X.X/3.X.X";
 inline constexpr std::string_view kIncompatibleText = "Please use Torvane Manager  V1.X.X/2.X.X/3.X.X.";
 inline constexpr std::string_view kRunUpgradeHint = "Run `torvane-cli upgrade` to do it.";
-inline constexpr std::string_view kRestoreBackupQuestion =
-    "The adapter's configurations, macros and response curves will be replaced by this backup.\n"
-    "Are you sure to continue this procedure ?";
 inline constexpr std::string_view kReplaceFileQuestion = " already exists.\nDo you want to replace it?";
 
 }  // namespace torvane::cli
