@@ -111,7 +111,7 @@ int FlashProtocol::Exchange(const ProtocolCommand& command, const Report& reques
 }
 
 int FlashProtocol::ReadFlash(std::span<std::uint8_t> destination, std::uint32_t address,
-                            const ChunkCallback& chunk_read) {
+                             const ChunkCallback& chunk_read) {
   Report request{};
   Report answer{};
   SetHeader(request, kCmdReadFlash, address, 0);

@@ -20,8 +20,8 @@ inline std::string RestoreBackupQuestion(const Serial& backup_serial, const Seri
       "The adapter's configurations, macros and response tables will be replaced by those of this backup.\nAre you "
       "sure to continue this procedure?";
   if (backup_serial != adapter_serial) {
-    question = "This backup was taken from another adapter (SN " + model::SerialFolderName(backup_serial) + ").\n" +
-               question;
+    question =
+        "This backup was taken from another adapter (SN " + model::SerialFolderName(backup_serial) + ").\n" + question;
   }
   return question;
 }

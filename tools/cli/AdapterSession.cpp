@@ -1,12 +1,11 @@
 #include "AdapterSession.h"
 
-#include <chrono>
-
 #include "CliTexts.h"
 #include "ExitCodes.h"
 #include "Output.h"
 #include "ProgressBar.h"
 #include "Prompter.h"
+#include "SystemTime.h"
 #include "device/AdapterTexts.h"
 #include "device/CompatibilityRules.h"
 #include "device/DeviceMessages.h"
@@ -25,11 +24,6 @@ std::string BackupRoot() {
   const std::string data = platform::ApplicationDataFolder(platform::kManagerDataName);
   // No data folder at all: an empty root makes every backup fail, so each write asks.
   return data.empty() ? std::string() : data + "/backups";
-}
-
-std::int64_t Now() {
-  return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
-      .count();
 }
 
 }  // namespace
@@ -112,8 +106,8 @@ int AdapterSession::Read(bool accept_old_generation) {
 }
 
 int AdapterSession::Write(const device::WritePlan& plan, const std::string& label) {
-  const std::string error = backups_.store().root().empty() ? std::string(platform::kNoDataFolderError)
-                                                            : backups_.BackUp(Now());
+  const std::string error =
+      backups_.store().root().empty() ? std::string(platform::kNoDataFolderError) : backups_.BackUp(SecondsNow());
   if (!error.empty() && !prompter_.Ask(platform::kBackupTitle, platform::BackupFailedQuestion(error))) {
     return kExitDeclined;
   }

@@ -48,7 +48,9 @@ const model::ConfigRecord* FindNamedConfig(CommandContext& context, const std::s
   return record;
 }
 
-void Warn(CommandContext& context, const std::string& text) { context.output.Error(model::kTitleWarning, text); }
+void Warn(CommandContext& context, const std::string& text) {
+  context.output.Error(model::kTitleWarning, text);
+}
 
 int SaveChanges(CommandContext& context, unsigned unsaved) {
   model::FlashImage& image = context.session.image();

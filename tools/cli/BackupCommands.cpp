@@ -1,6 +1,5 @@
 // backup, restore and backups: the adapter's settings kept in files.
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include "CliTexts.h"
 #include "Commands.h"
 #include "ExitCodes.h"
+#include "SystemTime.h"
 #include "TextFields.h"
 #include "device/FlashPlans.h"
 #include "model/backup/BackupFile.h"
@@ -22,11 +22,6 @@ namespace torvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::int64_t Now() {
-  return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
-      .count();
-}
 
 // Writes `bytes` as the file at `path`, whole or not at all; an existing file is replaced only when confirmed.
 int WriteNewFile(CommandContext& context, const fs::path& path, const std::vector<std::uint8_t>& bytes) {
@@ -58,7 +53,7 @@ int BackUpAdapter(CommandContext& context) {
   std::string written;
   if (!context.options.arguments.empty()) {
     written = context.options.arguments.front();
-    const std::vector<std::uint8_t> bytes = model::EncodeBackup(session.image(), Now());
+    const std::vector<std::uint8_t> bytes = model::EncodeBackup(session.image(), SecondsNow());
     if (bytes.empty()) {
       context.output.Error(platform::kBackupTitle, "No SHA-256 is available to seal the backup.");
       return kExitRefusedFile;
@@ -67,7 +62,7 @@ int BackUpAdapter(CommandContext& context) {
   } else {
     const platform::BackupStore& store = session.backups().store();
     const std::string error =
-        store.root().empty() ? std::string(platform::kNoDataFolderError) : session.backups().BackUp(Now());
+        store.root().empty() ? std::string(platform::kNoDataFolderError) : session.backups().BackUp(SecondsNow());
     if (!error.empty()) {
       context.output.Error(platform::kBackupTitle, error);
       return kExitRefusedFile;

@@ -56,7 +56,9 @@ std::optional<std::vector<std::uint8_t>> CarriedFirmware() {
 
 #else
 
-std::optional<std::vector<std::uint8_t>> CarriedFirmware() { return std::nullopt; }
+std::optional<std::vector<std::uint8_t>> CarriedFirmware() {
+  return std::nullopt;
+}
 
 #endif
 

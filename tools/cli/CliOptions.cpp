@@ -36,6 +36,8 @@ constexpr std::array<CommandSpec, 11> kCommands{{
     {"upgrade", "", 0, 0, "Writes the firmware this program carries, or restores what the adapter lost."},
 }};
 
+constexpr std::string_view kVirtualOption = "--virtual-adapter";
+
 constexpr std::array<std::string_view, 5> kConsoleNames{"ps4", "xbox-one", "ps3", "xbox-360", "switch"};
 
 const CommandSpec* FindCommand(std::string_view name) {
@@ -57,8 +59,8 @@ bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string
 }
 
 bool IsOption(const std::string& arg, std::string_view option) {
-  return arg == option || (arg.size() > option.size() && arg.compare(0, option.size(), option) == 0 &&
-                           arg[option.size()] == '=');
+  return arg == option ||
+         (arg.size() > option.size() && arg.compare(0, option.size(), option) == 0 && arg[option.size()] == '=');
 }
 
 }  // namespace
@@ -100,10 +102,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       options.json = true;
     } else if (arg == "-y" || arg == "--yes") {
       options.yes = true;
-    } else if (arg == "--virtual-adapter" || arg.starts_with("--virtual-adapter=")) {
+    } else if (IsOption(arg, kVirtualOption)) {
       options.adapter = CliOptions::Adapter::kVirtual;
       // The value is optional, so it is only ever given with "=".
-      options.scenario = arg == "--virtual-adapter" ? std::string(emulator::kDefaultScenario) : arg.substr(18);
+      options.scenario =
+          arg == kVirtualOption ? std::string(emulator::kDefaultScenario) : arg.substr(kVirtualOption.size() + 1);
       if (emulator::FindScenario(options.scenario) == nullptr) {
         return fail("Unknown scenario \"" + options.scenario + "\".");
       }
@@ -121,9 +124,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       return fail("Unknown option " + arg + ".");
     }
   }
-  const bool virtual_given = std::any_of(args.begin(), args.end(), [](const std::string& arg) {
-    return arg == "--virtual-adapter" || arg.starts_with("--virtual-adapter=");
-  });
+  const bool virtual_given =
+      std::any_of(args.begin(), args.end(), [](const std::string& arg) { return IsOption(arg, kVirtualOption); });
   if (virtual_given && !options.socket_path.empty()) {
     return fail("--virtual-adapter and --adapter-socket cannot be combined.");
   }

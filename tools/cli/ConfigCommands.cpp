@@ -98,8 +98,8 @@ int ImportConfiguration(CommandContext& context) {
   std::vector<std::uint8_t> bytes;
   const FileOutcome read = ReadExchangeFile(context.options.arguments[0], model::kConfigFileSize, bytes);
   if (read.result != model::kFileDone) {
-    context.output.Error(title, model::ReadFailureMessage(model::ExchangeKind::kConfig, read.result,
-                                                          read.system_error));
+    context.output.Error(title,
+                         model::ReadFailureMessage(model::ExchangeKind::kConfig, read.result, read.system_error));
     return kExitRefusedFile;
   }
   const model::ConfigImport imported = model::ImportConfigFile(

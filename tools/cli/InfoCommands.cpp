@@ -68,14 +68,14 @@ int ShowInfo(CommandContext& context) {
       {"response", BlockState(model::IsValid(image.response), model::HasCurrentFormat(image.response))},
   };
   context.output.Line(BlockLine("Information block:   ", model::IsValid(image.info), true));
-  context.output.Line(BlockLine("Firmware:            ", device::FirmwarePresent(image.boot),
-                                device::FirmwareCurrent(image.boot)));
+  context.output.Line(
+      BlockLine("Firmware:            ", device::FirmwarePresent(image.boot), device::FirmwareCurrent(image.boot)));
   context.output.Line(
       BlockLine("Macro block:         ", model::IsValid(image.macro), model::HasCurrentFormat(image.macro)));
-  context.output.Line(BlockLine("Configuration block: ", model::IsValid(image.config),
-                                model::HasCurrentFormat(image.config)));
-  context.output.Line(BlockLine("Response block:      ", model::IsValid(image.response),
-                                model::HasCurrentFormat(image.response)));
+  context.output.Line(
+      BlockLine("Configuration block: ", model::IsValid(image.config), model::HasCurrentFormat(image.config)));
+  context.output.Line(
+      BlockLine("Response block:      ", model::IsValid(image.response), model::HasCurrentFormat(image.response)));
   // What the manager would say when the adapter is clicked.
   const device::CheckStep step = device::AdapterCheck(image, mode).Next();
   const bool ready = step.action == device::CheckAction::kPruneAndShowHome;

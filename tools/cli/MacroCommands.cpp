@@ -55,15 +55,14 @@ int ImportMacro(CommandContext& context) {
   std::vector<std::uint8_t> bytes;
   const FileOutcome read = ReadExchangeFile(context.options.arguments[1], model::kMacroFileSize, bytes);
   if (read.result != model::kFileDone) {
-    context.output.Error(title, model::ReadFailureMessage(model::ExchangeKind::kMacro, read.result,
-                                                          read.system_error));
+    context.output.Error(title, model::ReadFailureMessage(model::ExchangeKind::kMacro, read.result, read.system_error));
     return kExitRefusedFile;
   }
   // The owner is copied: the import may move records of the tables around it.
   const model::ConfigRecord edited = *owner;
-  const model::ExchangeResult result = model::ImportMacroFile(
-      image, edited, bytes,
-      [&](std::uint8_t key) { return context.prompter.Ask(title, model::OccupiedKeyQuestion(key)); });
+  const model::ExchangeResult result = model::ImportMacroFile(image, edited, bytes, [&](std::uint8_t key) {
+    return context.prompter.Ask(title, model::OccupiedKeyQuestion(key));
+  });
   switch (result) {
     case model::ExchangeResult::kOk:
       break;

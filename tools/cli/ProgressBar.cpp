@@ -14,7 +14,9 @@ constexpr int kWidth = 40;
 ProgressBar::ProgressBar(std::string label)
     : label_(std::move(label)), shown_(platform::IsTerminal(platform::StandardStream::kError)) {}
 
-ProgressBar::~ProgressBar() { Finish(); }
+ProgressBar::~ProgressBar() {
+  Finish();
+}
 
 void ProgressBar::Show(int percent) {
   if (!shown_) return;
