@@ -150,7 +150,9 @@ std::string Usage() {
   for (const CommandSpec& spec : kCommands) {
     std::string head = std::string(spec.name);
     if (!spec.arguments.empty()) head += " " + std::string(spec.arguments);
-    out << "  " << head << std::string(head.size() < 26 ? 26 - head.size() : 1, ' ') << spec.description << "\n";
+    // Descriptions start in one column; a longer head puts its description on the next line.
+    out << "  " << head << (head.size() < 26 ? std::string(26 - head.size(), ' ') : "\n" + std::string(28, ' '))
+        << spec.description << "\n";
   }
   out << "\nOptions:\n"
          "  --console NAME            The console whose configurations a command works on: ps4, xbox-one, ps3,\n"
