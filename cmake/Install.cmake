@@ -47,7 +47,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/torvane-manager.desktop.in ${TORV
 configure_file(${PROJECT_SOURCE_DIR}/packaging/torvane-manager.metainfo.xml.in ${TORVANE_METAINFO_FILE} @ONLY)
 
 set(installed_programs "")
-foreach(program torvane-manager torvane-emulator)
+foreach(program torvane-manager torvane-cli torvane-emulator)
   if(TARGET ${program})
     list(APPEND installed_programs ${program})
   endif()

@@ -111,9 +111,23 @@ void DeviceWorker::ReadConfig(const Request& request) {
   if (int result = transport_->Open(context_.device_path()); result != 0) {
     return Fail(request, FormatText("Read Config: OpenDevice(%d)", result));
   }
+  // Percent of the five regions read; the byte after the firmware is too small to count.
+  const bool report = report_read_progress_;
+  const std::size_t total = sizeof(model::InfoBlock) + sizeof(model::BootBlock) + sizeof(model::MacroBlock) +
+                            sizeof(model::ConfigBlock) + sizeof(model::ResponseBlock);
+  std::size_t done = 0;
+  int last_posted = 0;
+  const ChunkCallback chunk_read = [&](std::size_t bytes) {
+    if (!report) return;
+    done += bytes;
+    const int percent = static_cast<int>(done * 100 / total);
+    if (percent == last_posted || percent >= 100) return;
+    last_posted = percent;
+    Deliver(request.target, MSG_PROGRESS, static_cast<std::uint32_t>(percent));
+  };
   if (protocol_.GetSysRunStatus(read->run_status) != 0) return Fail(request, protocol_.last_error());
   run_status_ = read->run_status;
-  if (protocol_.ReadFlash(BytesOf(image.info), model::kInfoBlockAddress) != 0) {
+  if (protocol_.ReadFlash(BytesOf(image.info), model::kInfoBlockAddress, chunk_read) != 0) {
     return Fail(request, protocol_.last_error());
   }
   if (const std::uint32_t kind = OldGenerationKind(image.info); kind != 0) {
@@ -130,7 +144,9 @@ void DeviceWorker::ReadConfig(const Request& request) {
       {BytesOf(image.response), model::kResponseBlockAddress},
   };
   for (const auto& block : blocks) {
-    if (protocol_.ReadFlash(block.bytes, block.address) != 0) return Fail(request, protocol_.last_error());
+    if (protocol_.ReadFlash(block.bytes, block.address, chunk_read) != 0) {
+      return Fail(request, protocol_.last_error());
+    }
   }
   // An upgrade writes 0xAA right after the firmware; the byte found there
   // replaces the boot block's end marker, so an interrupted upgrade shows as
@@ -143,6 +159,7 @@ void DeviceWorker::ReadConfig(const Request& request) {
     }
   }
   transport_->Close();
+  if (report) Deliver(request.target, MSG_PROGRESS, 100);
   Deliver(owner_, MSG_READ_DONE, request.wparam, std::move(read));
 }
 

@@ -46,6 +46,10 @@ class DeviceWorker {
   // Whether a write reads back what it wrote (on unless turned off); taken
   // when a write starts.
   void set_verify_writes(bool verify) { verify_writes_ = verify; }
+  // Whether a read reports MSG_PROGRESS (1 to 100, by bytes read) to the
+  // request's target, as a write does; off unless turned on, since the window
+  // that asks for reads shows none. Taken when a read starts.
+  void set_report_read_progress(bool report) { report_read_progress_ = report; }
 
   // Starts the thread: 0, or the system error code when it cannot be created.
   // Requests posted before are kept.
@@ -87,6 +91,7 @@ class DeviceWorker {
   DeviceContext& context_;
   RunStatus run_status_;  // as the last read left it; worker thread only
   std::atomic<bool> verify_writes_ = true;
+  std::atomic<bool> report_read_progress_ = false;
   std::weak_ptr<ResultTarget> owner_;
 
   std::mutex mutex_;

@@ -110,7 +110,8 @@ int FlashProtocol::Exchange(const ProtocolCommand& command, const Report& reques
   return 0;
 }
 
-int FlashProtocol::ReadFlash(std::span<std::uint8_t> destination, std::uint32_t address) {
+int FlashProtocol::ReadFlash(std::span<std::uint8_t> destination, std::uint32_t address,
+                             const ChunkCallback& chunk_read) {
   Report request{};
   Report answer{};
   SetHeader(request, kCmdReadFlash, address, 0);
@@ -121,6 +122,7 @@ int FlashProtocol::ReadFlash(std::span<std::uint8_t> destination, std::uint32_t 
     if (int result = Exchange(kReadFlash, request, answer); result != 0) return result;
     std::memcpy(destination.data() + offset, &answer[kOffsetData], n);
     offset += n;
+    if (chunk_read) chunk_read(n);
     WriteU32(&request[kOffsetAddress], AddressOf(request) + n);
   }
   return 0;

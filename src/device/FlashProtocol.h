@@ -20,6 +20,8 @@ struct ProtocolCommand;
 
 // Called with each new whole percentage of a write, 1 to 100.
 using ProgressCallback = std::function<void(int percent)>;
+// Called after each chunk of a read with the bytes it brought.
+using ChunkCallback = std::function<void(std::size_t bytes)>;
 
 // The adapter's five commands over an open transport, one request/response
 // pair per chunk of at most 52 bytes. Every operation returns 0 or an error
@@ -30,7 +32,7 @@ class FlashProtocol {
   explicit FlashProtocol(Transport& transport) : transport_(transport) {}
 
   // Reads destination.size() bytes from `address`; an empty destination sends nothing.
-  int ReadFlash(std::span<std::uint8_t> destination, std::uint32_t address);
+  int ReadFlash(std::span<std::uint8_t> destination, std::uint32_t address, const ChunkCallback& chunk_read = {});
   // Writes every entry of the plan with echo verification.
   int WriteFlash(const WritePlan& plan, const ProgressCallback& progress);
   // Reads every entry of the plan back and compares it with what was written:

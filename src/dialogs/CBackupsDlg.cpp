@@ -7,6 +7,7 @@
 #include "model/backup/BackupNames.h"
 #include "model/tables/ConfigTable.h"
 #include "model/tables/NameText.h"
+#include "platform/BackupTexts.h"
 #include "platform/NarrowText.h"
 #include "toolkit/CComboUI.h"
 
@@ -102,14 +103,8 @@ void CBackupsDlg::AskAndRestore() {
   if (index < 0 || static_cast<std::size_t>(index) >= backups_.size()) return;
   const platform::StoredBackup& backup = backups_[static_cast<std::size_t>(index)];
   if (!Intact(backup)) return;
-  QString question = QStringLiteral(
-      "The adapter's configurations, macros and response tables will be replaced by those of this backup.\nAre you "
-      "sure to continue this procedure?");
-  if (backup.parsed.header.serial != serial_) {
-    question = QStringLiteral("This backup was taken from another adapter (SN %1).\n")
-                   .arg(SerialText(backup.parsed.header.serial)) +
-               question;
-  }
+  const QString question =
+      QString::fromStdString(platform::RestoreBackupQuestion(backup.parsed.header.serial, serial_));
   if (ShowMessageBox(QString::fromUtf8(kTitle), this, question, kMbYesNo) != kIdYes) return;
   chosen_ = index;
   Close(kIdOk);

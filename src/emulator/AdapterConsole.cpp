@@ -1,9 +1,13 @@
 #include "emulator/AdapterConsole.h"
 
+#include <array>
 #include <charconv>
 #include <optional>
 #include <sstream>
+#include <utility>
 
+#include "device/ProtocolCodes.h"
+#include "emulator/AdapterFault.h"
 #include "emulator/Scenarios.h"
 
 namespace torvane::emulator {
@@ -23,17 +27,55 @@ std::optional<std::uint8_t> ParseByte(std::string_view text) {
   return static_cast<std::uint8_t>(value);
 }
 
+constexpr std::array<std::pair<std::string_view, FaultKind>, 9> kFaultNames{{
+    {"no-answer", FaultKind::kNoAnswer},
+    {"wrong-answer-code", FaultKind::kWrongAnswerCode},
+    {"wrong-address", FaultKind::kWrongAddress},
+    {"corrupt-echo", FaultKind::kCorruptEcho},
+    {"stuck-cell", FaultKind::kStuckCell},
+    {"erase-never-acknowledged", FaultKind::kEraseNeverAcknowledged},
+    {"wrong-report-id", FaultKind::kWrongReportId},
+    {"short-report", FaultKind::kShortReport},
+    {"unplug", FaultKind::kUnplug},
+}};
+
+constexpr std::array<std::pair<std::string_view, std::uint32_t>, 5> kCommandNames{{
+    {"read", device::kCmdReadFlash},
+    {"write", device::kCmdWriteFlash},
+    {"erase", device::kCmdEraseFlash},
+    {"status", device::kCmdGetSysRunStatus},
+    {"key", device::kCmdGetKeyCode},
+}};
+
+template <typename Value, std::size_t N>
+std::optional<Value> Lookup(const std::array<std::pair<std::string_view, Value>, N>& table, std::string_view name) {
+  for (const auto& [known, value] : table) {
+    if (known == name) return value;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string_view AdapterConsole::Help() {
   return "commands: key CODE (press a key on a peripheral, 1..255 or 0x..), unplug, plug, mode N, "
-         "scenario NAME, status, help, quit";
+         "scenario NAME, fault KIND [read|write|erase|status|key] (the next such request fails; KIND: no-answer, "
+         "wrong-answer-code, wrong-address, corrupt-echo, stuck-cell, erase-never-acknowledged, wrong-report-id, "
+         "short-report, unplug), status, help, quit";
 }
 
 std::string AdapterConsole::Execute(std::string_view line) {
   std::istringstream words{std::string(line)};
-  std::string command, argument, extra;
-  words >> command >> argument >> extra;
+  std::string command, argument, extra, more;
+  words >> command >> argument >> extra >> more;
+  if (command == "fault" && more.empty()) {
+    const auto kind = Lookup(kFaultNames, argument);
+    if (!kind) return "fault needs a kind; " + std::string(Help());
+    const auto on = extra.empty() ? std::nullopt : Lookup(kCommandNames, extra);
+    if (!extra.empty() && !on) return "no request named '" + extra + "'";
+    adapter_.ArmFault(Fault(*kind, on));
+    return "fault " + argument + " armed" + (extra.empty() ? "" : " for " + extra);
+  }
   if (!extra.empty()) return "too many words; " + std::string(Help());
 
   if (command == "key") {

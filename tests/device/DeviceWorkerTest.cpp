@@ -92,6 +92,28 @@ TEST_F(DeviceWorkerTest, FullReadFillsTheImageExactly) {
   EXPECT_EQ(AdapterCheck(*image, run_status.working_mode()).Next().action, CheckAction::kPruneAndShowHome);
 }
 
+TEST_F(DeviceWorkerTest, ReadReportsRisingProgressOnlyWhenAsked) {
+  for (const bool report : {false, true}) {
+    const std::size_t before = window->results().size();
+    worker->set_report_read_progress(report);
+    ASSERT_TRUE(ReadAdapter());
+    const std::vector<Collector::Result> results = window->results();
+    std::vector<std::uint32_t> percents;
+    for (std::size_t i = before; i < results.size(); ++i) {
+      if (results[i].message == MSG_PROGRESS) percents.push_back(results[i].wparam);
+    }
+    if (!report) {
+      EXPECT_TRUE(percents.empty());
+      continue;
+    }
+    ASSERT_GT(percents.size(), 50u) << "whole percents, not one per region";
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()) &&
+                std::adjacent_find(percents.begin(), percents.end()) == percents.end());
+    EXPECT_EQ(percents.back(), 100u);
+    EXPECT_EQ(results.back().message, MSG_READ_DONE) << "100 comes before the image";
+  }
+}
+
 TEST_F(DeviceWorkerTest, ByteAfterTheFirmwareReplacesTheBootEndMarker) {
   const std::uint8_t erased = 0xFF;
   adapter.LoadFlash(model::kFirmwareAddress + testing::kFirmwareLength, std::span(&erased, 1));

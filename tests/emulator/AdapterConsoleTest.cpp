@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "device/ProtocolCodes.h"
+
 namespace torvane::emulator {
 namespace {
 
@@ -36,6 +38,24 @@ TEST(AdapterConsoleTest, ChangesModePlugStateAndScenario) {
   EXPECT_EQ(adapter.run_status()[0], 3);
   EXPECT_EQ(console.Execute("status"), "plugged in, working mode 3, 0 key(s) waiting, 0 request(s) served");
   EXPECT_NE(console.Execute("explode").find("unknown command"), std::string::npos);
+}
+
+TEST(AdapterConsoleTest, ArmsAFaultForTheNamedRequestOnly) {
+  VirtualAdapter adapter;
+  AdapterConsole console(adapter);
+  for (const char* bad : {"fault", "fault melt", "fault no-answer sing", "fault no-answer read now"}) {
+    EXPECT_EQ(console.Execute(bad).find("armed"), std::string::npos) << bad;
+  }
+  EXPECT_EQ(console.Execute("fault wrong-report-id read"), "fault wrong-report-id armed for read");
+  const auto answer_report_id = [&adapter](std::uint32_t command) {
+    device::Report request{};
+    request[device::kOffsetCommand] = static_cast<std::uint8_t>(command);
+    request[device::kOffsetLength] = 1;  // one byte at address 0
+    return adapter.Handle(request, adapter.generation()).answer.report[0];
+  };
+  EXPECT_EQ(answer_report_id(device::kCmdGetSysRunStatus), 0) << "a status request is not the one named";
+  EXPECT_EQ(answer_report_id(device::kCmdReadFlash), 1);
+  EXPECT_EQ(answer_report_id(device::kCmdReadFlash), 0) << "the fault fires once";
 }
 
 }  // namespace

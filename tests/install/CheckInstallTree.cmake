@@ -1,6 +1,7 @@
 # Installs the build into a fresh folder and packages it, then compares the files of both with the list a
 # desktop install must hold, and checks that the package declares its runtime libraries.
 set(expected
+    bin/torvane-cli
     bin/torvane-emulator
     bin/torvane-manager
     lib/udev/rules.d/70-torvane-adapter.rules

@@ -147,4 +147,22 @@ ParsedBackup ParseBackup(std::span<const std::uint8_t> bytes) {
   return parsed;
 }
 
+std::string_view BackupErrorText(BackupError error) {
+  switch (error) {
+    case BackupError::kNone:
+      return {};
+    case BackupError::kTooShort:
+      return "The file is too short to be a backup.";
+    case BackupError::kNotABackup:
+      return "The file is not a backup of the adapter's settings.";
+    case BackupError::kNewerFormat:
+      return "The backup was made by a newer Torvane Manager.";
+    case BackupError::kDamaged:
+      return "The backup is damaged: its contents do not match its digest.";
+    case BackupError::kBadLayout:
+      return "The backup holds regions of unexpected places or sizes.";
+  }
+  return "The backup cannot be read.";
+}
+
 }  // namespace torvane::model

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "model/FlashImage.h"
@@ -45,5 +46,8 @@ std::vector<std::uint8_t> EncodeBackup(const FlashImage& image, std::int64_t tim
 // Checks size, magic, version, digest and region table, in that order, and
 // reads nothing outside `bytes`.
 ParsedBackup ParseBackup(std::span<const std::uint8_t> bytes);
+
+// Why a backup cannot be restored, for the player; empty for kNone.
+std::string_view BackupErrorText(BackupError error);
 
 }  // namespace torvane::model

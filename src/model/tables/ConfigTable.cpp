@@ -157,6 +157,17 @@ bool SetStartup(ConfigBlock& block, std::string_view name) {
   return !was_startup;
 }
 
+bool EnsureStartup(ConfigBlock& block) {
+  if (StartupIndex(block, block.host) >= 0) return true;
+  if (CountConfigs(block, block.host) != 1) return false;
+  const std::size_t used = UsedConfigCount(block);
+  for (std::size_t i = 0; i < used; ++i) {
+    ConfigRecord& record = block.records[i];
+    if (record.host_type() == block.host) record.set_startup(true);
+  }
+  return true;
+}
+
 std::uint32_t PickFreeColor(const ConfigBlock& block, int host) {
   for (const std::uint32_t color : kConfigColors) {
     if (!ColorUsedOnHost(block, color, host)) return color;

@@ -39,6 +39,10 @@ bool DeleteConfigAt(FlashImage& image, int slot);
 // Makes the named record of the current host the start-up one; true only when
 // it was not before. An unknown name changes nothing.
 bool SetStartup(ConfigBlock& block, std::string_view name);
+// A save needs a start-up configuration on the current host: when it has none
+// and exactly one configuration, that one becomes it. False when the host
+// still has none (no configuration, or several to choose from).
+bool EnsureStartup(ConfigBlock& block);
 
 // Choices for new configurations.
 std::uint32_t PickFreeColor(const ConfigBlock& block, int host);

@@ -23,5 +23,7 @@ inline constexpr std::string_view kMsgKeyTaken = "This key has been occupied!\r\
 inline constexpr std::string_view kMsgAngleRange = "Angle should be 40~900.";
 
 inline constexpr std::string_view kTitleWarning = "Warning";
+inline constexpr std::string_view kTitleSave = "Save Configuration";
+inline constexpr std::string_view kMsgSaveDone = "\nSave successfully!";
 
 }  // namespace torvane::model

@@ -120,6 +120,24 @@ TEST_F(ConfigTableTest, StartupIsOnePerHostAndReportsOnlyAChange) {
   EXPECT_EQ(StartupIndex(block, kHostPS4), 1);
 }
 
+TEST_F(ConfigTableTest, ASaveMakesTheOnlyConfigurationOfTheConsoleTheStartUpOne) {
+  block.host = kHostPS4;
+  EXPECT_FALSE(EnsureStartup(block)) << "no configuration to choose";
+  Append(*image, MakeRecord("A", kHostSwitch));
+  Append(*image, MakeRecord("B", kHostPS4));
+  EXPECT_TRUE(EnsureStartup(block));
+  EXPECT_TRUE(block.records[1].is_startup());
+  EXPECT_FALSE(block.records[0].is_startup()) << "another console's configuration was chosen";
+
+  block.records[1].set_startup(false);
+  Append(*image, MakeRecord("C", kHostPS4));
+  EXPECT_FALSE(EnsureStartup(block)) << "two to choose from";
+  EXPECT_EQ(StartupIndex(block, kHostPS4), -1);
+  block.records[2].set_startup(true);
+  EXPECT_TRUE(EnsureStartup(block));
+  EXPECT_FALSE(block.records[1].is_startup()) << "a present choice stays";
+}
+
 TEST_F(ConfigTableTest, FreeColorIsChosenPerHost) {
   EXPECT_EQ(PickFreeColor(block, kHostPS4), 0xFF00FF00u);
   ConfigRecord first = MakeRecord("A", kHostPS4);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+
+#include "device/ResultTarget.h"
+
+namespace torvane::cli {
+
+// The worker's results in the order they came, for the main thread to wait on:
+// the command line's event loop.
+class ResultQueue final : public device::ResultTarget {
+ public:
+  struct Result {
+    int message = 0;
+    std::uint32_t wparam = 0;
+    std::shared_ptr<device::ReadResult> read;
+  };
+
+  void Deliver(int message, std::uint32_t wparam, std::shared_ptr<device::ReadResult> read) override;
+  // Blocks until a result is there and takes it.
+  Result Next();
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable arrived_;
+  std::deque<Result> results_;
+};
+
+}  // namespace torvane::cli
