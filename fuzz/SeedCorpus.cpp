@@ -118,7 +118,6 @@ void AnswerSeeds(const model::FlashImage& image, const fs::path& root) {
   const auto plan = [&seed, &written] {
     seed.Small(1);  // one sector
     seed.Small(model::kConfigSector);
-    seed.Small(0);  // one entry
     seed.Word(model::kConfigBlockAddress);
     seed.Small(static_cast<std::uint8_t>(written.size() - 1));
     seed.Bytes(written);
