@@ -8,6 +8,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+bash scripts/setup-debian.sh
+source scripts/as-invoking-user.sh
+
 seconds=${1:-60}
 shift || true
 build=build/fuzz
