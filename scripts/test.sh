@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds everything and runs every test:
 # once under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# non-GUI layers (the device worker above all) once more under ThreadSanitizer.
+# non-GUI layers (the device worker above all) once more under ThreadSanitizer,
+# and each fuzz target for a few seconds as a smoke test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +20,5 @@ cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVANE_TSAN=ON \
 cmake --build build/tsan -j "$jobs"
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
   ctest --test-dir build/tsan --output-on-failure --timeout 300 -j "$jobs"
+
+bash scripts/fuzz.sh 5

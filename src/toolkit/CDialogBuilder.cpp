@@ -5,10 +5,9 @@
 #include "toolkit/CControlUI.h"
 #include "toolkit/CPaintManagerUI.h"
 #include "toolkit/IDialogBuilderCallback.h"
+#include "toolkit/LayoutParser.h"
 #include "toolkit/SkinArchive.h"
 #include "toolkit/Theme.h"
-
-#include <QXmlStreamReader>
 
 namespace torvane::toolkit {
 
@@ -21,44 +20,9 @@ bool IsSetupElement(QStringView tag) {
 }  // namespace
 
 bool CDialogBuilder::LoadXml(const QByteArray& xml) {
-  root_.reset();
   error_.clear();
-  QXmlStreamReader reader(xml);
-  std::vector<LayoutNode> stack;
-  std::optional<LayoutNode> root;
-  while (!reader.atEnd()) {
-    const auto token = reader.readNext();
-    if (token == QXmlStreamReader::StartElement) {
-      LayoutNode node;
-      node.tag = reader.name().toString();
-      node.line = reader.lineNumber();
-      for (const QXmlStreamAttribute& a : reader.attributes()) {
-        node.attributes.append({a.name().toString(), a.value().toString()});
-      }
-      stack.push_back(std::move(node));
-    } else if (token == QXmlStreamReader::EndElement) {
-      LayoutNode done = std::move(stack.back());
-      stack.pop_back();
-      if (stack.empty()) {
-        root = std::move(done);
-      } else {
-        stack.back().children.push_back(std::move(done));
-      }
-    }
-  }
-  if (reader.hasError()) {
-    error_ = QStringLiteral("line %1, column %2: %3")
-                 .arg(reader.lineNumber())
-                 .arg(reader.columnNumber())
-                 .arg(reader.errorString());
-    return false;
-  }
-  if (!root) {
-    error_ = QStringLiteral("the layout has no element");
-    return false;
-  }
-  root_ = std::move(root);
-  return true;
+  root_ = ParseLayout(xml, &error_);
+  return root_.has_value();
 }
 
 bool CDialogBuilder::LoadFile(const QString& file_name) {
