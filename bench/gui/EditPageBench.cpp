@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "PaintProbe.h"
+#include "BenchWindow.h"
 #include "app/CMainWnd.h"
 #include "app/ManagerState.h"
 #include "model/FlashImage.h"
@@ -24,7 +24,7 @@ namespace {
 
 // A main window over one steering wheel configuration whose wheel profile fills the wheel combo, with a key in
 // every entry of both mapping groups.
-struct EditWindow {
+struct EditWindow : BenchWindow {
   EditWindow() {
     model::PrepareCatalogue();
     model::ConfigBlock& block = state.image->config;
@@ -42,26 +42,12 @@ struct EditWindow {
     block.records[0] = record;
     block.count = 1;
     block.host = model::kHostPS4;
-    window = std::make_unique<app::CMainWnd>(
-        app::MainWndEnvironment{.state = &state, .source = nullptr, .instance_name = "edit-bench", .open_link = {}});
-    window->Create(nullptr, QStringLiteral("Torvane Manager"), toolkit::WindowImplBase::Kind::kMain);
-    window->ShowWindow(true);
-    window->ShowHomePage();
+    Show("edit-bench");
     drawing = window->FindControl(u"lblHost_map");
-    drawing->installEventFilter(&probe);
-    QCoreApplication::processEvents();
+    Watch(drawing);
   }
 
-  // Runs the event loop until the controller drawing has painted again.
-  void WaitForPaint() {
-    probe.painted = false;
-    while (!probe.painted) QApplication::processEvents(QEventLoop::AllEvents);
-  }
-
-  app::ManagerState state;
-  std::unique_ptr<app::CMainWnd> window;
   toolkit::CControlUI* drawing = nullptr;
-  PaintProbe probe;
 };
 
 void BM_OpenEditPage(benchmark::State& state) {

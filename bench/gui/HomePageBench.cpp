@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "PaintProbe.h"
+#include "BenchWindow.h"
 #include "app/CMainWnd.h"
 #include "app/ManagerState.h"
 #include "dialogs/CListCtrlUI.h"
@@ -26,7 +26,7 @@ namespace torvane {
 namespace {
 
 // A main window on its home page, with 16 configurations: all on PS4, or spread over the five consoles.
-struct HomeWindow {
+struct HomeWindow : BenchWindow {
   explicit HomeWindow(bool spread) {
     model::PrepareCatalogue();
     model::ConfigBlock& block = state.image->config;
@@ -43,26 +43,12 @@ struct HomeWindow {
     }
     block.count = model::kMaxConfigs;
     block.host = model::kHostPS4;
-    window = std::make_unique<app::CMainWnd>(
-        app::MainWndEnvironment{.state = &state, .source = nullptr, .instance_name = "home-bench", .open_link = {}});
-    window->Create(nullptr, QStringLiteral("Torvane Manager"), toolkit::WindowImplBase::Kind::kMain);
-    window->ShowWindow(true);
-    window->ShowHomePage();
+    Show("home-bench");
     list = window->FindControl<dialogs::CListCtrlUI>(u"listctrl");
-    list->installEventFilter(&probe);
-    QCoreApplication::processEvents();
+    Watch(list);
   }
 
-  // Runs the event loop until the list has painted again.
-  void WaitForPaint() {
-    probe.painted = false;
-    while (!probe.painted) QApplication::processEvents(QEventLoop::AllEvents);
-  }
-
-  app::ManagerState state;
-  std::unique_ptr<app::CMainWnd> window;
   dialogs::CListCtrlUI* list = nullptr;
-  PaintProbe probe;
 };
 
 void BM_RefillSixteen(benchmark::State& state) {

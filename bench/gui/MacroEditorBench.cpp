@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "PaintProbe.h"
+#include "BenchWindow.h"
 #include "app/CMainWnd.h"
 #include "app/MainPage.h"
 #include "app/ManagerState.h"
@@ -25,7 +25,7 @@ namespace {
 constexpr char kMacroName[] = "Sixty-seven steps";
 constexpr char kOneStep[] = "One step";
 
-struct MacroWindow {
+struct MacroWindow : BenchWindow {
   MacroWindow() {
     model::PrepareCatalogue();
     model::ConfigBlock& block = state.image->config;
@@ -48,28 +48,14 @@ struct MacroWindow {
     model::StoreName(macro.macro_name, kOneStep, model::kMacroNameChars);
     macro.step_count = 1;
     model::AddMacro(state.image->macro, macro);
-    window = std::make_unique<app::CMainWnd>(
-        app::MainWndEnvironment{.state = &state, .source = nullptr, .instance_name = "macro-bench", .open_link = {}});
-    window->Create(nullptr, QStringLiteral("Torvane Manager"), toolkit::WindowImplBase::Kind::kMain);
-    window->ShowWindow(true);
-    window->ShowHomePage();
+    Show("macro-bench");
     window->OpenEditPage(0);
     window->OpenMacroManager();
     list = window->macro_editor().List();
-    list->installEventFilter(&probe);
-    QCoreApplication::processEvents();
+    Watch(list);
   }
 
-  // Runs the event loop until the step list has painted again.
-  void WaitForPaint() {
-    probe.painted = false;
-    while (!probe.painted) QApplication::processEvents(QEventLoop::AllEvents);
-  }
-
-  app::ManagerState state;
-  std::unique_ptr<app::CMainWnd> window;
   toolkit::CListUI* list = nullptr;
-  PaintProbe probe;
 };
 
 void BM_OpenMacroEditor(benchmark::State& state) {

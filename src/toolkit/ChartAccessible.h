@@ -2,15 +2,13 @@
 
 #include "toolkit/ControlAccessible.h"
 
-#include <QAccessibleValueInterface>
-
 namespace torvane::toolkit {
 
 class CChartUI;
 
 // A curve chart to assistive technology: a chart named by its layout text or tip whose value is its focused
 // point's, so a screen reader reads "point 6 of 21: 50" and can set the value like a slider's.
-class ChartAccessible : public ControlAccessible, public QAccessibleValueInterface {
+class ChartAccessible : public ControlAccessible {
  public:
   explicit ChartAccessible(CChartUI* chart);
 

@@ -17,6 +17,7 @@ TIMEOUT = 60.0
 ADAPTER_BUTTON = "Open the configurations on this Torvane"
 HOME_NAMES = ["Switch Console", "New", "Copy", "Edit", "Start Up", "Import", "Export", "Delete", "Home", "Help",
               "Close"]
+MACRO_NAMES = ["New", "Copy", "Edit", "Import", "Export", "Delete", "Close"]
 DIALOG_NAMES = ["Up:", "Hot Key:", "Ok", "Close"]
 EDIT_NAMES = ["Switch Group", "Left Stick", "Right Stick", "More Settings", "Macros", "Save", "Home"]
 
@@ -127,6 +128,13 @@ def main():
         expect_named_fields(dialog, "left stick dialog")
         press(shown_named(dialog, "Ok", pyatspi.ROLE_PUSH_BUTTON))
         wait_for("the dialog to go", lambda: shown_named(app, "Left Stick Settings", pyatspi.ROLE_DIALOG) is None)
+
+        # The macro manager, and back to the editing page with the close button.
+        press(shown_named(app, "Macros", pyatspi.ROLE_PUSH_BUTTON))
+        wait_for("the macro manager", lambda: shown_named(app, "Macro Manager"))
+        expect_names(app, MACRO_NAMES, "macro manager")
+        press(shown_named(app, "Close", pyatspi.ROLE_PUSH_BUTTON))
+        wait_for("the editing page again", lambda: shown_named(app, "Switch Group"))
 
         # The close button leaves the editing page for the list first, then closes the window.
         press(shown_named(app, "Close", pyatspi.ROLE_PUSH_BUTTON))

@@ -1,10 +1,14 @@
 #include "AdapterUse.h"
 
+#include <filesystem>
+
 #include "CliTexts.h"
+#include "ExchangeFileIo.h"
 #include "ExitCodes.h"
 #include "device/AdapterCheck.h"
 #include "device/AdapterTexts.h"
 #include "device/FlashPlans.h"
+#include "model/exchange/ExchangeMessages.h"
 #include "model/catalogue/PruneWithCatalogue.h"
 #include "model/tables/ConfigTable.h"
 #include "model/tables/TableMessages.h"
@@ -67,6 +71,22 @@ int SaveChanges(CommandContext& context, unsigned unsaved) {
   }
   if (const int code = context.session.Write(plan, "Writing"); code != kExitOk) return code;
   context.output.Message(model::kTitleSave, model::kMsgSaveDone);
+  return kExitOk;
+}
+
+int WriteExportFile(CommandContext& context, std::string_view title, const std::string& path,
+                    std::optional<std::span<const std::uint8_t>> bytes) {
+  if (std::filesystem::exists(path) && !context.prompter.Ask(title, path + std::string(kReplaceFileQuestion))) {
+    return kExitDeclined;
+  }
+  const FileOutcome outcome = bytes ? WriteExchangeFile(path, *bytes) : FileOutcome{-1, 0};
+  const std::string message = model::ExportMessage(outcome.result, outcome.system_error);
+  if (outcome.result != model::kFileDone) {
+    context.output.Error(title, message);
+    return kExitRefusedFile;
+  }
+  context.output.data()["file"] = path;
+  context.output.Message(title, message);
   return kExitOk;
 }
 

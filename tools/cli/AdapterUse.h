@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "Commands.h"
 #include "model/ConfigRecord.h"
@@ -23,6 +27,11 @@ const model::ConfigRecord* FindNamedConfig(CommandContext& context, const std::s
 
 // A "Warning" box about what the command line named.
 void Warn(CommandContext& context, const std::string& text);
+
+// Writes an exchange file the model built (nothing when it could not) to `path`, asking before it replaces a file,
+// and tells the outcome under `title` as the manager's export does.
+int WriteExportFile(CommandContext& context, std::string_view title, const std::string& path,
+                    std::optional<std::span<const std::uint8_t>> bytes);
 
 // The save: a start-up configuration must exist (a console's only one becomes it), then the regions of
 // `unsaved` are written behind a backup. kExitOk with the manager's success message, or the failure's code.

@@ -75,18 +75,8 @@ int ExportConfiguration(CommandContext& context) {
   if (record == nullptr) return kExitUsage;
   context.output.data()["suggested_name"] = model::SuggestedConfigFileName(*record) + ".vqc";
   const std::optional<model::ConfigFile> file = model::BuildConfigFile(*record);
-  if (std::filesystem::exists(path) && !context.prompter.Ask(title, path + std::string(kReplaceFileQuestion))) {
-    return kExitDeclined;
-  }
-  const FileOutcome outcome = file ? WriteExchangeFile(path, model::BytesOf(*file)) : FileOutcome{-1, 0};
-  const std::string message = model::ExportMessage(outcome.result, outcome.system_error);
-  if (outcome.result != model::kFileDone) {
-    context.output.Error(title, message);
-    return kExitRefusedFile;
-  }
-  context.output.data()["file"] = path;
-  context.output.Message(title, message);
-  return kExitOk;
+  return WriteExportFile(context, title, path,
+                         file ? std::optional(std::span<const std::uint8_t>(model::BytesOf(*file))) : std::nullopt);
 }
 
 int ImportConfiguration(CommandContext& context) {

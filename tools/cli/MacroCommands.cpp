@@ -31,18 +31,8 @@ int ExportMacro(CommandContext& context) {
   }
   context.output.data()["suggested_name"] = model::SuggestedMacroFileName(*macro) + ".vqm";
   const std::optional<model::MacroFile> file = model::BuildMacroFile(*macro);
-  if (std::filesystem::exists(path) && !context.prompter.Ask(title, path + std::string(kReplaceFileQuestion))) {
-    return kExitDeclined;
-  }
-  const FileOutcome outcome = file ? WriteExchangeFile(path, model::BytesOf(*file)) : FileOutcome{-1, 0};
-  const std::string message = model::ExportMessage(outcome.result, outcome.system_error);
-  if (outcome.result != model::kFileDone) {
-    context.output.Error(title, message);
-    return kExitRefusedFile;
-  }
-  context.output.data()["file"] = path;
-  context.output.Message(title, message);
-  return kExitOk;
+  return WriteExportFile(context, title, path,
+                         file ? std::optional(std::span<const std::uint8_t>(model::BytesOf(*file))) : std::nullopt);
 }
 
 int ImportMacro(CommandContext& context) {

@@ -72,18 +72,18 @@ std::string ImportMessage(ExchangeKind kind, ExchangeResult result) {
     case ExchangeResult::kWrongConsole:
       return kMsgWrongConsole;
     case ExchangeResult::kDuplicateConfig:
-      return kMsgDuplicateConfig;
+      return std::string(kMsgDuplicateGame);
     case ExchangeResult::kDuplicateMacro:
-      return kMsgDuplicateMacro;
+      return std::string(kMsgDuplicateMacro);
     case ExchangeResult::kNeedsNewerManager:
       return kMsgNeedsNewerManager;
     case ExchangeResult::kNoFreeColor:
-      return kMsgNoFreeColor;
+      return std::string(kMsgNoUsefulColor);
     case ExchangeResult::kConfigTableFull:
-      return kMsgConfigTableFull;
+      return std::string(kMsgMaxGameNumber);
     case ExchangeResult::kMacroTableFull: {
       char text[64];
-      std::snprintf(text, sizeof text, kMsgTooManyMacros, static_cast<int>(kMaxMacros));
+      std::snprintf(text, sizeof text, kMsgMacrosExceedFormat, static_cast<int>(kMaxMacros));
       return text;
     }
   }

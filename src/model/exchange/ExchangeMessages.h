@@ -6,6 +6,7 @@
 
 #include "model/exchange/ExchangeFiles.h"
 #include "model/exchange/ExchangeResult.h"
+#include "model/tables/TableMessages.h"  // the table refusals an import meets
 
 namespace torvane::model {
 
@@ -26,11 +27,6 @@ inline constexpr char kMsgVerifyFailed[] = "\nFailed to verify file!";
 inline constexpr char kMsgWrongConsole[] = "\nWrong console!";
 inline constexpr char kMsgNeedsNewerManager[] = "Failed to import!\r\n\r\nTry a higher version of Torvane Manager!";
 inline constexpr char kMsgKeyOccupied[] = "The [%s] has been occupied!\r\nAre you sure?";
-inline constexpr char kMsgDuplicateConfig[] = "\nA game with the same name is already in list.";
-inline constexpr char kMsgDuplicateMacro[] = "\nA macro with the same name is already in list.";
-inline constexpr char kMsgTooManyMacros[] = "\nMacros  can not exceed %d.";
-inline constexpr char kMsgNoFreeColor[] = "no useful color.";
-inline constexpr char kMsgConfigTableFull[] = " max game number 32 !";
 
 // Result codes of reading and writing an exchange file.
 inline constexpr int kFileDone = 0;

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QString>
+
+#include <memory>
+
+#include "PaintProbe.h"
+#include "app/CMainWnd.h"
+#include "app/ManagerState.h"
+#include "toolkit/CControlUI.h"
+#include "toolkit/WindowImplBase.h"
+
+namespace torvane {
+
+// A main window shown offscreen on its home page over `state`, which the benchmark fills first.
+struct BenchWindow {
+  void Show(const char* instance_name) {
+    window = std::make_unique<app::CMainWnd>(
+        app::MainWndEnvironment{.state = &state, .source = nullptr, .instance_name = instance_name, .open_link = {}});
+    window->Create(nullptr, QStringLiteral("Torvane Manager"), toolkit::WindowImplBase::Kind::kMain);
+    window->ShowWindow(true);
+    window->ShowHomePage();
+  }
+
+  // What is timed ends when `control` has painted again, which is when the player sees it.
+  void Watch(QWidget* control) {
+    control->installEventFilter(&probe);
+    QCoreApplication::processEvents();
+  }
+  void WaitForPaint() {
+    probe.painted = false;
+    while (!probe.painted) QApplication::processEvents(QEventLoop::AllEvents);
+  }
+
+  app::ManagerState state;
+  std::unique_ptr<app::CMainWnd> window;
+  PaintProbe probe;
+};
+
+}  // namespace torvane
