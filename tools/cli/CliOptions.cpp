@@ -14,7 +14,7 @@ namespace torvane::cli {
 
 namespace {
 
-struct CommandSpec {
+struct CommandEntry {
   std::string_view name;
   std::string_view arguments;  // as the help shows them
   std::size_t min_arguments;
@@ -22,7 +22,7 @@ struct CommandSpec {
   std::string_view description;
 };
 
-constexpr std::array<CommandSpec, 11> kCommands{{
+constexpr std::array<CommandEntry, 11> kCommands{{
     {"list", "", 0, 0, "Lists the adapters found."},
     {"info", "", 0, 0, "Shows versions, serial number, working mode and the state of each flash block."},
     {"backup", "[FILE]", 0, 1, "Backs the adapter's settings up, into FILE or beside the manager's own backups."},
@@ -40,9 +40,9 @@ constexpr std::string_view kVirtualOption = "--virtual-adapter";
 
 constexpr std::array<std::string_view, 5> kConsoleNames{"ps4", "xbox-one", "ps3", "xbox-360", "switch"};
 
-const CommandSpec* FindCommand(std::string_view name) {
-  const auto found =
-      std::find_if(kCommands.begin(), kCommands.end(), [name](const CommandSpec& spec) { return spec.name == name; });
+const CommandEntry* FindCommand(std::string_view name) {
+  const auto found = std::find_if(kCommands.begin(), kCommands.end(),
+                                  [name](const CommandEntry& entry) { return entry.name == name; });
   return found == kCommands.end() ? nullptr : &*found;
 }
 
@@ -133,11 +133,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   if (words.empty()) return fail("No command given.");
   options.command = words.front();
   options.arguments.assign(words.begin() + 1, words.end());
-  const CommandSpec* spec = FindCommand(options.command);
-  if (spec == nullptr) return fail("Unknown command \"" + options.command + "\".");
-  if (options.arguments.size() < spec->min_arguments || options.arguments.size() > spec->max_arguments) {
-    std::string usage = "Usage: torvane-cli " + std::string(spec->name);
-    if (!spec->arguments.empty()) usage += " " + std::string(spec->arguments);
+  const CommandEntry* entry = FindCommand(options.command);
+  if (entry == nullptr) return fail("Unknown command \"" + options.command + "\".");
+  if (options.arguments.size() < entry->min_arguments || options.arguments.size() > entry->max_arguments) {
+    std::string usage = "Usage: torvane-cli " + std::string(entry->name);
+    if (!entry->arguments.empty()) usage += " " + std::string(entry->arguments);
     return fail(usage);
   }
   return parsed;
@@ -147,12 +147,12 @@ std::string Usage() {
   std::ostringstream out;
   out << "Usage: torvane-cli [OPTIONS] COMMAND [ARGUMENTS]\n"
          "Reads and writes the settings of the Torvane adapter from the command line.\n\nCommands:\n";
-  for (const CommandSpec& spec : kCommands) {
-    std::string head = std::string(spec.name);
-    if (!spec.arguments.empty()) head += " " + std::string(spec.arguments);
+  for (const CommandEntry& entry : kCommands) {
+    std::string head = std::string(entry.name);
+    if (!entry.arguments.empty()) head += " " + std::string(entry.arguments);
     // Descriptions start in one column; a longer head puts its description on the next line.
     out << "  " << head << (head.size() < 26 ? std::string(26 - head.size(), ' ') : "\n" + std::string(28, ' '))
-        << spec.description << "\n";
+        << entry.description << "\n";
   }
   out << "\nOptions:\n"
          "  --console NAME            The console whose configurations a command works on: ps4, xbox-one, ps3,\n"
