@@ -27,7 +27,8 @@ void OverlayImage(model::FlashImage& image, std::span<const std::uint8_t> input)
 
 std::vector<std::uint8_t> ImageInputOf(const model::FlashImage& image) {
   std::vector<std::uint8_t> out;
-  for (const std::span<const std::uint8_t> region : InputOrder(image)) out.insert(out.end(), region.begin(), region.end());
+  for (const std::span<const std::uint8_t> region : InputOrder(image))
+    out.insert(out.end(), region.begin(), region.end());
   return out;
 }
 

@@ -2,11 +2,11 @@
 
 #include "toolkit/CButtonUI.h"
 #include "toolkit/CChartUI.h"
-#include "toolkit/ChartAccessible.h"
 #include "toolkit/CControlUI.h"
 #include "toolkit/CListContainerElementUI.h"
 #include "toolkit/COptionUI.h"
 #include "toolkit/CProgressUI.h"
+#include "toolkit/ChartAccessible.h"
 #include "toolkit/IListOwnerUI.h"
 #include "toolkit/WindowImplBase.h"
 
@@ -41,8 +41,8 @@ void ControlAccessible::EnsureInstalled() {
 QAccessibleInterface* ControlAccessible::Describe(const QString& /*class_name*/, QObject* object) {
   // Frameless windows look alike to Qt; a screen reader must still tell a dialog from the main window.
   if (auto* window = dynamic_cast<WindowImplBase*>(object)) {
-    return new QAccessibleWidget(window, window->GetKind() == WindowImplBase::Kind::kMain ? QAccessible::Window
-                                                                                           : QAccessible::Dialog);
+    return new QAccessibleWidget(
+        window, window->GetKind() == WindowImplBase::Kind::kMain ? QAccessible::Window : QAccessible::Dialog);
   }
   auto* control = dynamic_cast<CControlUI*>(object);
   if (!control) return nullptr;

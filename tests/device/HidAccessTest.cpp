@@ -1,6 +1,6 @@
 // An adapter whose hidraw node this user may not open: the player is told how to get access.
-#include <gtest/gtest.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -29,7 +29,8 @@ std::string Describe(const std::set<toolkit::CControlUI*>& controls) {
   std::string names;
   for (const auto* control : controls) {
     names += (control->GetName().isEmpty() ? control->GetClass() + u':' + control->GetText() : control->GetName())
-                 .toStdString() + "; ";
+                 .toStdString() +
+             "; ";
   }
   return names;
 }

@@ -8,8 +8,8 @@
 #include "device/AdapterCheck.h"
 #include "device/AdapterTexts.h"
 #include "device/FlashPlans.h"
-#include "model/exchange/ExchangeMessages.h"
 #include "model/catalogue/PruneWithCatalogue.h"
+#include "model/exchange/ExchangeMessages.h"
 #include "model/tables/ConfigTable.h"
 #include "model/tables/TableMessages.h"
 

@@ -1,5 +1,5 @@
-#include "editor/exchange/CurveExchangeFlow.h"
 #include "editor/curve/CCurveDlg.h"
+#include "editor/exchange/CurveExchangeFlow.h"
 
 #include "editor/EditorHost.h"
 #include "editor/curve/HeldKeys.h"

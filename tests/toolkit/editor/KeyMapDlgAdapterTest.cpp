@@ -1,10 +1,10 @@
 // The capture dialog against the device worker and the in-process virtual adapter.
 #include "device/DeviceContext.h"
 #include "device/DeviceWorker.h"
+#include "device/WorkerHarness.h"
 #include "editor/CKeyMapDlg.h"
 #include "emulator/VirtualAdapter.h"
 #include "emulator/VirtualTransport.h"
-#include "device/WorkerHarness.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
 #include "toolkit/support/TestSkin.h"
 
