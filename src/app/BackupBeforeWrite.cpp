@@ -6,6 +6,7 @@
 
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
+#include "platform/BackupTexts.h"
 
 namespace torvane::app {
 
@@ -17,11 +18,13 @@ std::string BackupRoot(const std::string& configured) {
 }
 
 bool BackUpOrAsk(platform::AdapterBackups& backups, QWidget* owner) {
-  const std::string error = backups.store().root().empty() ? std::string("no data folder")
+  const std::string error = backups.store().root().empty() ? std::string(platform::kNoDataFolderError)
                                                            : backups.BackUp(QDateTime::currentSecsSinceEpoch());
   if (error.empty()) return true;
-  const QString text = QString::fromUtf8(kBackupFailedText).arg(QString::fromStdString(error));
-  return dialogs::ShowMessageBox(QString::fromUtf8(kBackupTitle), owner, text, dialogs::kMbYesNo) == dialogs::kIdYes;
+  // The command line tool asks the same question in the same words.
+  const QString text = QString::fromStdString(platform::BackupFailedQuestion(error));
+  return dialogs::ShowMessageBox(QString::fromUtf8(platform::kBackupTitle), owner, text, dialogs::kMbYesNo) ==
+         dialogs::kIdYes;
 }
 
 }  // namespace torvane::app

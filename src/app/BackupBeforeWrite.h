@@ -8,10 +8,6 @@ class QWidget;
 
 namespace torvane::app {
 
-inline constexpr char kBackupTitle[] = "Backup";
-inline constexpr char kBackupFailedText[] =
-    "The adapter's settings could not be backed up before this write:\n%1\n\nWrite to the adapter without a backup?";
-
 // Where the adapters' backups live: `configured`, or "backups" in the user's data folder when it is empty.
 std::string BackupRoot(const std::string& configured);
 

@@ -9,6 +9,7 @@
 #include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
+#include "platform/BackupTexts.h"
 
 namespace torvane::app {
 
@@ -23,8 +24,8 @@ void RestoreFromBackup(CMainWnd& window, const platform::Serial& serial, const p
   // The shown image takes what the adapter holds now, restored or half written.
   window.RequestFreshRead();
   if (written) {
-    dialogs::ShowMessageBox(QString::fromUtf8(kBackupTitle), &window, QString::fromUtf8(kBackupRestoredText),
-                            dialogs::kMbOk);
+    dialogs::ShowMessageBox(QString::fromUtf8(platform::kBackupTitle), &window,
+                            QString::fromUtf8(platform::kBackupRestoredText), dialogs::kMbOk);
   }
 }
 

@@ -6,8 +6,6 @@ namespace torvane::app {
 
 class CMainWnd;
 
-inline constexpr char kBackupRestoredText[] = "Restore successfully!";
-
 // Lists the backups (those of the adapter with `serial` first) and writes the data blocks of the one the player
 // chooses to the adapter behind the progress dialog; the adapter is then read afresh, whatever the outcome.
 void RestoreFromBackup(CMainWnd& window, const platform::Serial& serial, const platform::BackupStore& store);

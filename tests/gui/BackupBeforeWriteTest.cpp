@@ -16,6 +16,7 @@
 #include "gui/support/MainWindowFixture.h"
 #include "model/RegionBytes.h"
 #include "platform/BackupStore.h"
+#include "platform/BackupTexts.h"
 #include "toolkit/CButtonUI.h"
 #include "toolkit/CComboUI.h"
 
@@ -106,7 +107,7 @@ TEST_F(BackupBeforeWriteTest, AFailedBackupAsksAndNoWritesNothing) {
   SaveAnEdit();
   // No "USB Error" follows a refusal.
   WaitUntil([] { return false; }, 200);
-  EXPECT_EQ(ShownTitles(), QStringList{QString::fromUtf8(app::kBackupTitle)});
+  EXPECT_EQ(ShownTitles(), QStringList{QString::fromUtf8(platform::kBackupTitle)});
   EXPECT_EQ(adapter.RequestCount(device::kCmdEraseFlash), erases);
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig);
   EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
@@ -114,7 +115,7 @@ TEST_F(BackupBeforeWriteTest, AFailedBackupAsksAndNoWritesNothing) {
   MessageBoxAnswers::Reset();
   for (const int answer : {dialogs::kIdYes, dialogs::kIdOk}) MessageBoxAnswers::SetNextAnswer(answer);
   Click(u"btnSave");
-  EXPECT_EQ(ShownTitles(), (QStringList{QString::fromUtf8(app::kBackupTitle), QStringLiteral("Save Configuration")}));
+  EXPECT_EQ(ShownTitles(), (QStringList{QString::fromUtf8(platform::kBackupTitle), QStringLiteral("Save Configuration")}));
   EXPECT_EQ(window->unsaved_mask(), 0u);
 }
 
