@@ -6,55 +6,36 @@
 #include <optional>
 
 #include "device/ProtocolCodes.h"
+#include "device/ReportFields.h"
 #include "device/TextFormat.h"
-#include "model/LittleEndian.h"
 
 namespace torvane::device {
 
 namespace {
 
-using model::ReadU32;
-using model::WriteU32;
-
-std::uint32_t CommandOf(const Report& report) {
-  return ReadU32(&report[kOffsetCommand]);
-}
-std::uint32_t AddressOf(const Report& report) {
-  return ReadU32(&report[kOffsetAddress]);
-}
-std::uint32_t LengthOf(const Report& report) {
-  return ReadU32(&report[kOffsetLength]);
-}
-
-void SetHeader(Report& report, std::uint32_t command, std::uint32_t address, std::uint32_t length) {
-  WriteU32(&report[kOffsetCommand], command);
-  WriteU32(&report[kOffsetAddress], address);
-  WriteU32(&report[kOffsetLength], length);
-}
-
 // The header fields a flash answer echoes: code, address, length, report id.
-bool FlashHeaderMatches(const Report& request, const Report& answer) {
-  return answer[0] == 0 && CommandOf(answer) == kAnswerFlash && AddressOf(answer) == AddressOf(request) &&
-         LengthOf(answer) == LengthOf(request);
+bool FlashHeaderMatches(const ReportFields& request, const ReportFields& answer) {
+  return answer.report_id == 0 && answer.command.get() == kAnswerFlash &&
+         answer.address.get() == request.address.get() && answer.length.get() == request.length.get();
 }
 
 // The answer checks: nullptr when the answer fits, else the check's name in the failure text.
-const char* CheckReadAnswer(const Report& request, const Report& answer) {
+const char* CheckReadAnswer(const ReportFields& request, const ReportFields& answer) {
   return FlashHeaderMatches(request, answer) ? nullptr : "Verify";
 }
-const char* CheckWriteAnswer(const Report& request, const Report& answer) {
+const char* CheckWriteAnswer(const ReportFields& request, const ReportFields& answer) {
   if (!FlashHeaderMatches(request, answer)) return "Verify2";
-  const bool echoed = std::memcmp(&answer[kOffsetData], &request[kOffsetData], LengthOf(request)) == 0;
+  const bool echoed = std::memcmp(answer.data.data(), request.data.data(), request.length.get()) == 0;
   return echoed ? nullptr : "Verify1";
 }
-const char* CheckEraseAnswer(const Report& /*request*/, const Report& answer) {
-  return CommandOf(answer) == kAnswerErase ? nullptr : "Verify";
+const char* CheckEraseAnswer(const ReportFields& /*request*/, const ReportFields& answer) {
+  return answer.command.get() == kAnswerErase ? nullptr : "Verify";
 }
-const char* CheckRunStatusAnswer(const Report& request, const Report& answer) {
-  return CommandOf(answer) == kAnswerRunStatus && LengthOf(answer) == LengthOf(request) ? nullptr : "Verify";
+const char* CheckRunStatusAnswer(const ReportFields& request, const ReportFields& answer) {
+  return answer.command.get() == kAnswerRunStatus && answer.length.get() == request.length.get() ? nullptr : "Verify";
 }
-const char* CheckKeyCodeAnswer(const Report& request, const Report& answer) {
-  return CommandOf(answer) == kAnswerKeyCode && LengthOf(answer) == LengthOf(request) ? nullptr : "Verify";
+const char* CheckKeyCodeAnswer(const ReportFields& request, const ReportFields& answer) {
+  return answer.command.get() == kAnswerKeyCode && answer.length.get() == request.length.get() ? nullptr : "Verify";
 }
 
 }  // namespace
@@ -67,7 +48,7 @@ struct ProtocolCommand {
   std::optional<int> code;      // printed before the result (the flash commands)
   std::chrono::milliseconds answer_timeout;
   int mismatch;  // the result of an answer that fails its check
-  const char* (*check)(const Report& request, const Report& answer);
+  const char* (*check)(const ReportFields& request, const ReportFields& answer);
 };
 
 namespace {
@@ -94,15 +75,17 @@ std::string FailureText(const char* prefix, const char* step, const std::optiona
 
 }  // namespace
 
-int FlashProtocol::Exchange(const ProtocolCommand& command, const Report& request, Report& answer) {
-  if (int result = transport_.WriteReport(request, kReportTimeout); result != 0) {
+int FlashProtocol::Exchange(const ProtocolCommand& command, const ReportFields& request, ReportFields& answer) {
+  if (int result = transport_.WriteReport(request.bytes(), kReportTimeout); result != 0) {
     last_error_ = FailureText(command.transfer_prefix, "Write", command.code, result);
     return result;
   }
-  if (int result = transport_.ReadReport(answer, command.answer_timeout); result != 0) {
+  Report received{};
+  if (int result = transport_.ReadReport(received, command.answer_timeout); result != 0) {
     last_error_ = FailureText(command.transfer_prefix, "Read", command.code, result);
     return result;
   }
+  answer = ReportFields::Of(received);
   if (const char* failed = command.check(request, answer)) {
     last_error_ = FailureText(command.check_prefix, failed, command.code, command.mismatch);
     return command.mismatch;
@@ -112,18 +95,17 @@ int FlashProtocol::Exchange(const ProtocolCommand& command, const Report& reques
 
 int FlashProtocol::ReadFlash(std::span<std::uint8_t> destination, std::uint32_t address,
                              const ChunkCallback& chunk_read) {
-  Report request{};
-  Report answer{};
-  SetHeader(request, kCmdReadFlash, address, 0);
+  ReportFields request{.command = kCmdReadFlash, .address = address};
+  ReportFields answer;
   std::size_t offset = 0;
   while (offset < destination.size()) {
     const auto n = static_cast<std::uint32_t>(std::min(kMaxChunk, destination.size() - offset));
-    WriteU32(&request[kOffsetLength], n);
+    request.length = n;
     if (int result = Exchange(kReadFlash, request, answer); result != 0) return result;
-    std::memcpy(destination.data() + offset, &answer[kOffsetData], n);
+    std::memcpy(destination.data() + offset, answer.data.data(), n);
     offset += n;
     if (chunk_read) chunk_read(n);
-    WriteU32(&request[kOffsetAddress], AddressOf(request) + n);
+    request.address = request.address.get() + n;
   }
   return 0;
 }
@@ -131,8 +113,8 @@ int FlashProtocol::ReadFlash(std::span<std::uint8_t> destination, std::uint32_t 
 int FlashProtocol::WriteFlash(const WritePlan& plan, const ProgressCallback& progress) {
   // Zero-filled once for the whole plan: after a short final chunk the bytes
   // behind its data still hold the previous chunk's, which the adapter ignores.
-  Report request{};
-  Report answer{};
+  ReportFields request{.command = kCmdWriteFlash};
+  ReportFields answer;
   std::uint64_t written = 0;
   int last_percent = 0;
   for (const PlanEntry& entry : plan.entries()) {
@@ -141,8 +123,9 @@ int FlashProtocol::WriteFlash(const WritePlan& plan, const ProgressCallback& pro
     std::size_t offset = 0;
     while (offset < source.size()) {
       const auto n = static_cast<std::uint32_t>(std::min(kMaxChunk, source.size() - offset));
-      SetHeader(request, kCmdWriteFlash, address, n);
-      std::memcpy(&request[kOffsetData], source.data() + offset, n);
+      request.address = address;
+      request.length = n;
+      std::memcpy(request.data.data(), source.data() + offset, n);
       if (int result = Exchange(kWriteFlash, request, answer); result != 0) return result;
       written += n;
       address += n;
@@ -192,29 +175,26 @@ int FlashProtocol::VerifyPlan(const WritePlan& plan, const ProgressCallback& pro
 }
 
 int FlashProtocol::EraseFlash(const WritePlan& plan) {
-  Report request{};
-  Report answer{};
+  ReportFields request{.command = kCmdEraseFlash, .length = plan.sector_count()};
+  ReportFields answer;
   const std::span<const std::uint8_t> sectors = plan.sectors();
-  SetHeader(request, kCmdEraseFlash, 0, plan.sector_count());
-  std::copy(sectors.begin(), sectors.end(), request.begin() + kOffsetData);
+  std::copy(sectors.begin(), sectors.end(), request.data.begin());
   return Exchange(kEraseFlash, request, answer);
 }
 
 int FlashProtocol::GetSysRunStatus(RunStatus& status) {
-  Report request{};
-  Report answer{};
-  SetHeader(request, kCmdGetSysRunStatus, 0, static_cast<std::uint32_t>(status.bytes.size()));
+  const ReportFields request{.command = kCmdGetSysRunStatus, .length = static_cast<std::uint32_t>(status.bytes.size())};
+  ReportFields answer;
   if (int result = Exchange(kGetSysRunStatus, request, answer); result != 0) return result;
-  std::copy_n(answer.begin() + kOffsetData, status.bytes.size(), status.bytes.begin());
+  std::copy_n(answer.data.begin(), status.bytes.size(), status.bytes.begin());
   return 0;
 }
 
 int FlashProtocol::GetKeyCode(std::uint8_t& code) {
-  Report request{};
-  Report answer{};
-  SetHeader(request, kCmdGetKeyCode, 0, 1);
+  const ReportFields request{.command = kCmdGetKeyCode, .length = 1};
+  ReportFields answer;
   if (int result = Exchange(kGetKeyCode, request, answer); result != 0) return result;
-  code = answer[kOffsetData];
+  code = answer.data[0];
   return 0;
 }
 

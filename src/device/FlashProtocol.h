@@ -17,6 +17,7 @@ inline constexpr std::chrono::milliseconds kEraseTimeout{5000};
 
 // A command's answer check and how its failure texts name it.
 struct ProtocolCommand;
+struct ReportFields;
 
 // Called with each new whole percentage of a write, 1 to 100.
 using ProgressCallback = std::function<void(int percent)>;
@@ -50,7 +51,7 @@ class FlashProtocol {
  private:
   // Writes `request`, reads `answer` and checks it as `command` says; 0, or
   // the failing step's result with its text in last_error().
-  int Exchange(const ProtocolCommand& command, const Report& request, Report& answer);
+  int Exchange(const ProtocolCommand& command, const ReportFields& request, ReportFields& answer);
 
   Transport& transport_;
   std::string last_error_;

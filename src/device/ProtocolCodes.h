@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
+#include "device/ReportFields.h"
+
 namespace torvane::device {
 
-// Command and answer codes of the flash protocol (byte 1 of a report).
+// Command and answer codes of the flash protocol (a report's command field).
 inline constexpr std::uint32_t kCmdReadFlash = 0x56;
 inline constexpr std::uint32_t kCmdWriteFlash = 0x57;
 inline constexpr std::uint32_t kCmdEraseFlash = 0x55;
@@ -16,12 +19,13 @@ inline constexpr std::uint32_t kAnswerErase = 0x59;
 inline constexpr std::uint32_t kAnswerRunStatus = 0x5D;
 inline constexpr std::uint32_t kAnswerKeyCode = 0x64;
 
-// Report field offsets: command, address and length are little-endian u32.
-inline constexpr std::size_t kOffsetCommand = 1;
-inline constexpr std::size_t kOffsetAddress = 5;
-inline constexpr std::size_t kOffsetLength = 9;
-inline constexpr std::size_t kOffsetData = 13;
-inline constexpr std::size_t kMaxChunk = 52;
+// Byte offsets of the report's fields, for code that reads raw reports.
+inline constexpr std::size_t kOffsetCommand = offsetof(ReportFields, command);
+inline constexpr std::size_t kOffsetAddress = offsetof(ReportFields, address);
+inline constexpr std::size_t kOffsetLength = offsetof(ReportFields, length);
+inline constexpr std::size_t kOffsetData = offsetof(ReportFields, data);
+// The most data bytes one request carries.
+inline constexpr std::size_t kMaxChunk = std::tuple_size_v<decltype(ReportFields::data)>;
 
 // Protocol results beside the transport's.
 inline constexpr int kEraseNotAcknowledged = -1;

@@ -4,40 +4,35 @@
 #include <utility>
 
 #include "device/ProtocolCodes.h"
-#include "model/LittleEndian.h"
 
 namespace torvane::emulator {
 
 namespace {
 
 using device::Report;
+using device::ReportFields;
 
-std::uint32_t Field(const Report& report, std::size_t offset) {
-  return model::ReadU32(report.data() + offset);
+// An answer with the header fields set and zero data.
+ReportFields AnswerHeader(std::uint32_t code, std::uint32_t address, std::uint32_t length) {
+  return {.command = code, .address = address, .length = length};
 }
 
-// An answer report with the header fields set and zero data.
-AdapterAnswer Answer(std::uint32_t code, std::uint32_t address, std::uint32_t length) {
-  AdapterAnswer answer;
-  model::WriteU32(answer.report.data() + device::kOffsetCommand, code);
-  model::WriteU32(answer.report.data() + device::kOffsetAddress, address);
-  model::WriteU32(answer.report.data() + device::kOffsetLength, length);
-  return answer;
+AdapterAnswer Outgoing(const ReportFields& answer) {
+  return {.report = answer.bytes()};
 }
 
-AdapterAnswer Rejected(const Report& request, RejectReason reason) {
-  AdapterAnswer answer =
-      Answer(kAnswerRejected, Field(request, device::kOffsetAddress), Field(request, device::kOffsetLength));
-  answer.report[device::kOffsetData] = static_cast<std::uint8_t>(reason);
-  return answer;
+AdapterAnswer Rejected(const ReportFields& request, RejectReason reason) {
+  ReportFields answer = AnswerHeader(kAnswerRejected, request.address, request.length);
+  answer.data[0] = static_cast<std::uint8_t>(reason);
+  return Outgoing(answer);
 }
 
 bool ValidChunk(std::uint32_t length) {
   return length >= 1 && length <= device::kMaxChunk;
 }
 
-std::span<std::uint8_t> Data(AdapterAnswer& answer, std::size_t length) {
-  return std::span<std::uint8_t>(answer.report).subspan(device::kOffsetData, length);
+std::span<std::uint8_t> Data(ReportFields& answer, std::size_t length) {
+  return std::span(answer.data).first(length);
 }
 
 bool Has(const std::vector<FaultKind>& kinds, FaultKind kind) {
@@ -45,20 +40,18 @@ bool Has(const std::vector<FaultKind>& kinds, FaultKind kind) {
 }
 
 void Distort(AdapterAnswer& answer, const std::vector<FaultKind>& kinds) {
-  std::uint8_t* bytes = answer.report.data();
-  if (Has(kinds, FaultKind::kWrongAnswerCode)) {
-    model::WriteU32(bytes + device::kOffsetCommand, model::ReadU32(bytes + device::kOffsetCommand) + 1);
-  }
+  ReportFields fields = ReportFields::Of(answer.report);
+  if (Has(kinds, FaultKind::kWrongAnswerCode)) fields.command = fields.command.get() + 1;
   if (Has(kinds, FaultKind::kWrongAddress)) {
-    model::WriteU32(bytes + device::kOffsetAddress,
-                    model::ReadU32(bytes + device::kOffsetAddress) + static_cast<std::uint32_t>(device::kMaxChunk));
+    fields.address = fields.address.get() + static_cast<std::uint32_t>(device::kMaxChunk);
   }
   if (Has(kinds, FaultKind::kCorruptEcho)) {
-    const std::uint32_t length = model::ReadU32(bytes + device::kOffsetLength);
+    const std::uint32_t length = fields.length;
     const std::size_t index = ValidChunk(length) ? length - 1 : 0;
-    bytes[device::kOffsetData + index] = static_cast<std::uint8_t>(~bytes[device::kOffsetData + index]);
+    fields.data[index] = static_cast<std::uint8_t>(~fields.data[index]);
   }
-  if (Has(kinds, FaultKind::kWrongReportId)) bytes[0] = 1;
+  if (Has(kinds, FaultKind::kWrongReportId)) fields.report_id = 1;
+  answer.report = fields.bytes();
   if (Has(kinds, FaultKind::kShortReport)) answer.size = device::kReportSize - 1;
 }
 
@@ -71,7 +64,8 @@ VirtualAdapter::VirtualAdapter(const AdapterState& state) : state_(state) {}
 HandleResult VirtualAdapter::Handle(const Report& request, std::uint64_t generation) {
   std::unique_lock lock(mutex_);
   if (!plugged_ || generation != generation_) return {RequestOutcome::kUnplugged, {}};
-  const std::uint32_t command = Field(request, device::kOffsetCommand);
+  const ReportFields fields = ReportFields::Of(request);
+  const std::uint32_t command = fields.command;
   ++request_counts_[command];
   ++total_requests_;
   if (logging_) log_.push_back(request);
@@ -83,7 +77,7 @@ HandleResult VirtualAdapter::Handle(const Report& request, std::uint64_t generat
     NotifyPlug(false);
     return {RequestOutcome::kUnplugged, {}};
   }
-  AdapterAnswer answer = Execute(request, Has(faults, FaultKind::kStuckCell));
+  AdapterAnswer answer = Execute(fields, Has(faults, FaultKind::kStuckCell));
   if (Has(faults, FaultKind::kNoAnswer) || Has(faults, FaultKind::kEraseNeverAcknowledged)) {
     return {RequestOutcome::kNoAnswer, {}};
   }
@@ -91,8 +85,8 @@ HandleResult VirtualAdapter::Handle(const Report& request, std::uint64_t generat
   return {RequestOutcome::kAnswered, answer};
 }
 
-AdapterAnswer VirtualAdapter::Execute(const Report& request, bool stuck_cell) {
-  switch (Field(request, device::kOffsetCommand)) {
+AdapterAnswer VirtualAdapter::Execute(const ReportFields& request, bool stuck_cell) {
+  switch (request.command.get()) {
     case device::kCmdReadFlash:
       return ReadFlashAnswer(request);
     case device::kCmdWriteFlash:
@@ -108,62 +102,62 @@ AdapterAnswer VirtualAdapter::Execute(const Report& request, bool stuck_cell) {
   }
 }
 
-AdapterAnswer VirtualAdapter::ReadFlashAnswer(const Report& request) {
-  const std::uint32_t address = Field(request, device::kOffsetAddress);
-  const std::uint32_t length = Field(request, device::kOffsetLength);
+AdapterAnswer VirtualAdapter::ReadFlashAnswer(const ReportFields& request) {
+  const std::uint32_t address = request.address;
+  const std::uint32_t length = request.length;
   if (!ValidChunk(length)) return Rejected(request, RejectReason::kBadLength);
-  AdapterAnswer answer = Answer(device::kAnswerFlash, address, length);
+  ReportFields answer = AnswerHeader(device::kAnswerFlash, address, length);
   if (!state_.flash.Read(address, Data(answer, length))) return Rejected(request, RejectReason::kBadAddress);
-  return answer;
+  return Outgoing(answer);
 }
 
-AdapterAnswer VirtualAdapter::WriteFlashAnswer(const Report& request, bool stuck_cell) {
-  const std::uint32_t address = Field(request, device::kOffsetAddress);
-  const std::uint32_t length = Field(request, device::kOffsetLength);
+AdapterAnswer VirtualAdapter::WriteFlashAnswer(const ReportFields& request, bool stuck_cell) {
+  const std::uint32_t address = request.address;
+  const std::uint32_t length = request.length;
   if (!ValidChunk(length)) return Rejected(request, RejectReason::kBadLength);
   if (!state_.flash.Contains(address, length)) return Rejected(request, RejectReason::kBadAddress);
   if (!state_.flash.IsWritable(address, length)) return Rejected(request, RejectReason::kProtected);
-  const auto data = std::span<const std::uint8_t>(request).subspan(device::kOffsetData, length);
-  AdapterAnswer answer = Answer(device::kAnswerFlash, address, length);
+  const auto data = std::span(request.data).first(length);
+  ReportFields answer = AnswerHeader(device::kAnswerFlash, address, length);
   if (stuck_cell) {
     // The first cell keeps what it held; the firmware echoes its receive buffer.
     state_.flash.Program(address + 1, data.subspan(1));
     std::copy(data.begin(), data.end(), Data(answer, length).begin());
-    return answer;
+    return Outgoing(answer);
   }
   state_.flash.Program(address, data);
   // The echo is read back from the flash, so a write over unerased bytes shows in it.
   state_.flash.Read(address, Data(answer, length));
-  return answer;
+  return Outgoing(answer);
 }
 
-AdapterAnswer VirtualAdapter::EraseAnswer(const Report& request) {
-  const std::uint32_t count = Field(request, device::kOffsetLength);
+AdapterAnswer VirtualAdapter::EraseAnswer(const ReportFields& request) {
+  const std::uint32_t count = request.length;
   if (!ValidChunk(count)) return Rejected(request, RejectReason::kBadLength);
-  const auto sectors = std::span<const std::uint8_t>(request).subspan(device::kOffsetData, count);
+  const auto sectors = std::span(request.data).first(count);
   // All or nothing: one bad number erases no sector.
   if (!std::all_of(sectors.begin(), sectors.end(), [](std::uint8_t s) { return Sector(s).has_value(); })) {
     return Rejected(request, RejectReason::kBadSector);
   }
   for (std::uint8_t sector : sectors) state_.flash.EraseSector(sector);
-  AdapterAnswer answer = Answer(device::kAnswerErase, 0, count);
+  AdapterAnswer answer = Outgoing(AnswerHeader(device::kAnswerErase, 0, count));
   answer.busy = erase_time_ * static_cast<int>(count);
   return answer;
 }
 
-AdapterAnswer VirtualAdapter::RunStatusAnswer(const Report&) {
-  AdapterAnswer answer = Answer(device::kAnswerRunStatus, 0, static_cast<std::uint32_t>(state_.run_status.size()));
-  std::copy(state_.run_status.begin(), state_.run_status.end(), Data(answer, state_.run_status.size()).begin());
-  return answer;
+AdapterAnswer VirtualAdapter::RunStatusAnswer(const ReportFields&) {
+  ReportFields answer = AnswerHeader(device::kAnswerRunStatus, 0, static_cast<std::uint32_t>(state_.run_status.size()));
+  std::copy(state_.run_status.begin(), state_.run_status.end(), answer.data.begin());
+  return Outgoing(answer);
 }
 
-AdapterAnswer VirtualAdapter::KeyCodeAnswer(const Report&) {
-  AdapterAnswer answer = Answer(device::kAnswerKeyCode, 0, 1);
+AdapterAnswer VirtualAdapter::KeyCodeAnswer(const ReportFields&) {
+  ReportFields answer = AnswerHeader(device::kAnswerKeyCode, 0, 1);
   if (!keys_.empty()) {
-    answer.report[device::kOffsetData] = keys_.front();
+    answer.data[0] = keys_.front();
     keys_.pop_front();
   }
-  return answer;
+  return Outgoing(answer);
 }
 
 void VirtualAdapter::Plug() {

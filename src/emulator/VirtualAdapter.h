@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+#include "device/ReportFields.h"
 #include "device/Transport.h"
 #include "emulator/AdapterFault.h"
 #include "emulator/AdapterState.h"
@@ -103,12 +104,12 @@ class VirtualAdapter {
   std::vector<device::Report> TakeRequestLog();
 
  private:
-  AdapterAnswer Execute(const device::Report& request, bool stuck_cell);
-  AdapterAnswer ReadFlashAnswer(const device::Report& request);
-  AdapterAnswer WriteFlashAnswer(const device::Report& request, bool stuck_cell);
-  AdapterAnswer EraseAnswer(const device::Report& request);
-  AdapterAnswer RunStatusAnswer(const device::Report& request);
-  AdapterAnswer KeyCodeAnswer(const device::Report& request);
+  AdapterAnswer Execute(const device::ReportFields& request, bool stuck_cell);
+  AdapterAnswer ReadFlashAnswer(const device::ReportFields& request);
+  AdapterAnswer WriteFlashAnswer(const device::ReportFields& request, bool stuck_cell);
+  AdapterAnswer EraseAnswer(const device::ReportFields& request);
+  AdapterAnswer RunStatusAnswer(const device::ReportFields& request);
+  AdapterAnswer KeyCodeAnswer(const device::ReportFields& request);
   void UnplugLocked();
   void NotifyPlug(bool plugged);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ScriptedTransport.h"
+#include "WireReports.h"
 #include "device/ProtocolCodes.h"
 
 namespace torvane::device {
@@ -15,14 +16,11 @@ namespace {
 using testing::ScriptedTransport;
 
 // A request report as the adapter must see it: header, then the data bytes, zeros after.
-Report Request(std::uint8_t command, std::uint32_t address, std::uint32_t length,
+Report Request(std::uint32_t command, std::uint32_t address, std::uint32_t length,
                const std::vector<std::uint8_t>& data = {}) {
-  Report report{};
-  report[kOffsetCommand] = command;  // bytes 2..4 of the command stay 0
-  model::WriteU32(&report[kOffsetAddress], address);
-  model::WriteU32(&report[kOffsetLength], length);
-  std::copy(data.begin(), data.end(), report.begin() + kOffsetData);
-  return report;
+  ReportFields report{.command = command, .address = address, .length = length};
+  std::copy(data.begin(), data.end(), report.data.begin());
+  return report.bytes();
 }
 
 std::vector<std::uint8_t> Sequence(std::size_t length, std::uint8_t first) {
@@ -46,6 +44,25 @@ TEST_F(FlashProtocolTest, ReadOf53BytesIsTwoChunksWithExactRequests) {
   EXPECT_EQ(transport.requests[1], Request(0x56, 0x08004034, 1));
   for (std::uint32_t i = 0; i < out.size(); ++i) EXPECT_EQ(out[i], ScriptedTransport::FlashByte(0x08004000 + i)) << i;
   for (auto timeout : transport.read_timeouts) EXPECT_EQ(timeout, std::chrono::milliseconds(1000));
+}
+
+// Request() and the fake share the report's fields; the literal reports do not.
+TEST_F(FlashProtocolTest, WriteAndReadBackAreByteExactOnTheWire) {
+  const std::vector<std::uint8_t> written{0x11, 0x22, 0x33, 0x44};
+  ASSERT_TRUE(plan.AddEntry(0x08004000, written));
+  transport.answer = [](std::size_t index, const Report&, Report& answer) {
+    answer = index == 0 ? wire::kWriteAnswer : wire::kReadAnswer;
+    return 0;
+  };
+  ASSERT_EQ(protocol.WriteFlash(plan, nullptr), 0);
+  std::vector<std::uint8_t> back(52);
+  ASSERT_EQ(protocol.ReadFlash(back, 0x08004000), 0);
+  ASSERT_EQ(transport.requests.size(), 2u);
+  EXPECT_EQ(transport.requests[0], wire::kWriteRequest);
+  EXPECT_EQ(transport.requests[1], wire::kReadRequest);
+  std::vector<std::uint8_t> expected = written;
+  expected.resize(52, 0xFF);  // erased behind them
+  EXPECT_EQ(back, expected);
 }
 
 TEST_F(FlashProtocolTest, ReadOfNothingSendsNothing) {

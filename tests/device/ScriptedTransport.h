@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "device/ProtocolCodes.h"
+#include "device/ReportFields.h"
 #include "device/Transport.h"
-#include "model/LittleEndian.h"
 
 namespace torvane::device::testing {
 
@@ -44,45 +44,31 @@ class ScriptedTransport final : public Transport {
   // Flash content the fake reads back: a pattern of the address.
   static std::uint8_t FlashByte(std::uint32_t address) { return static_cast<std::uint8_t>(address * 7 + 3); }
 
-  static std::uint32_t Field(const Report& report, std::size_t offset) { return model::ReadU32(&report[offset]); }
-
   static Report AdapterAnswer(const Report& request) {
-    Report out{};
-    const std::uint32_t command = Field(request, kOffsetCommand);
-    const std::uint32_t address = Field(request, kOffsetAddress);
-    const std::uint32_t length = Field(request, kOffsetLength);
-    auto header = [&out](std::uint32_t code, std::uint32_t addr, std::uint32_t len) {
-      model::WriteU32(&out[kOffsetCommand], code);
-      model::WriteU32(&out[kOffsetAddress], addr);
-      model::WriteU32(&out[kOffsetLength], len);
-    };
-    switch (command) {
+    const ReportFields in = ReportFields::Of(request);
+    ReportFields out;
+    switch (in.command.get()) {
       case kCmdReadFlash:
-        header(kAnswerFlash, address, length);
-        for (std::uint32_t i = 0; i < length && i < kMaxChunk; ++i) out[kOffsetData + i] = FlashByte(address + i);
+        out = {.command = kAnswerFlash, .address = in.address, .length = in.length};
+        for (std::uint32_t i = 0; i < in.length && i < kMaxChunk; ++i) out.data[i] = FlashByte(in.address + i);
         break;
       case kCmdWriteFlash:
-        out = request;
-        model::WriteU32(&out[kOffsetCommand], kAnswerFlash);
+        out = in;
+        out.command = kAnswerFlash;
         break;
       case kCmdEraseFlash:
-        header(kAnswerErase, 0, 0);
+        out.command = kAnswerErase;
         break;
       case kCmdGetSysRunStatus:
-        header(kAnswerRunStatus, 0, 4);
-        out[kOffsetData] = 7;
-        out[kOffsetData + 1] = 0x11;
-        out[kOffsetData + 2] = 0x22;
-        out[kOffsetData + 3] = 0x33;
+        out = {.command = kAnswerRunStatus, .length = 4, .data = {7, 0x11, 0x22, 0x33}};
         break;
       case kCmdGetKeyCode:
-        header(kAnswerKeyCode, 0, 1);
-        out[kOffsetData] = 0x2C;
+        out = {.command = kAnswerKeyCode, .length = 1, .data = {0x2C}};
         break;
       default:
         break;
     }
-    return out;
+    return out.bytes();
   }
 };
 
