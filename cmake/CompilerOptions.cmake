@@ -38,9 +38,15 @@ if(TORVANE_TSAN)
   add_link_options(-fsanitize=thread)
 endif()
 
-# Adds a library of one layer: every .cpp below the folder, public headers from src/.
+# Adds a library of one layer: every .cpp below the folder but the files and sub-folders named after EXCLUDE (a
+# program's own), public headers from src/.
 function(torvane_layer name)
+  cmake_parse_arguments(arg "" "" "EXCLUDE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(folder ${arg_EXCLUDE})
+    string(REPLACE "." "\\." folder "${folder}")
+    list(FILTER sources EXCLUDE REGEX "^${CMAKE_CURRENT_SOURCE_DIR}/${folder}(/|$)")
+  endforeach()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC torvane_options)
@@ -51,7 +57,7 @@ function(torvane_gtest name)
   cmake_parse_arguments(arg "" "" "LIBS;ENV" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest GTest::gmock GTest::gtest_main torvane_options)
+  target_link_libraries(${name} PRIVATE ${arg_LIBS} test_support GTest::gtest GTest::gmock GTest::gtest_main torvane_options)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
   # gtest_discover_tests would flatten an ENVIRONMENT list given as a property, so the discovered tests get theirs
   # from a script ctest runs after discovery (they are listed in <name>_TESTS by then). Generator expressions work.

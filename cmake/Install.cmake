@@ -46,15 +46,10 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/torvane-adapter.rules.in ${TORVAN
 configure_file(${PROJECT_SOURCE_DIR}/packaging/torvane-manager.desktop.in ${TORVANE_DESKTOP_FILE} @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/torvane-manager.metainfo.xml.in ${TORVANE_METAINFO_FILE} @ONLY)
 
-set(installed_programs "")
-foreach(program torvane-manager torvane-cli torvane-emulator)
-  if(TARGET ${program})
-    list(APPEND installed_programs ${program})
-  endif()
-endforeach()
-install(TARGETS ${installed_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS torvane-cli torvane-emulator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${TORVANE_UDEV_RULE} DESTINATION ${TORVANE_UDEV_RULES_DIR})
-if(TARGET torvane-manager)
+if(TORVANE_BUILD_GUI)
+  install(TARGETS torvane-manager RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${TORVANE_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${TORVANE_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${PROJECT_SOURCE_DIR}/skin/images/logo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps

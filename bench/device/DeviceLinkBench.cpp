@@ -69,7 +69,7 @@ BENCHMARK(BM_PairVirtualAdapter);
 
 class Done final : public ResultTarget {
  public:
-  void Deliver(int message, std::uint32_t wparam, std::shared_ptr<ReadResult>) override {
+  void Deliver(int message, std::uint32_t wparam, ResultPayload) override {
     std::lock_guard lock(mutex_);
     messages_.push_back({message, wparam});
     arrived_.notify_all();

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMouseEvent>
 
+#include "core/Host.h"
 #include "editor/curve/CCurveDlg.h"
 #include "model/params/ResponseCurves.h"
 #include "toolkit/CChartUI.h"
@@ -18,13 +19,27 @@ void SendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseB
   QApplication::sendEvent(target, &event);
 }
 
+// The drag exchanges no file and asks nothing.
+class NoFiles final : public core::Host {
+ public:
+  int Ask(std::string_view, std::string_view, core::Buttons) override { return 0; }
+  void Tell(std::string_view, std::string_view, core::Tone) override {}
+  core::WriteResult RunWrite(const device::WritePlan&, core::WriteKind) override { return {}; }
+  void ReadAdapterAgain() override {}
+  std::optional<std::string> ChooseFileToOpen(std::string_view, model::ExchangeKind) override { return {}; }
+  std::optional<std::string> ChooseFileToSave(std::string_view, std::string_view, model::ExchangeKind) override {
+    return {};
+  }
+};
+
 // Grabs hip point 10 and runs `repaint` after each move, the point swinging over the whole plot.
 template <class Repaint>
 void RunDrag(benchmark::State& state, Repaint repaint) {
   model::ConfigRecord record{};
   record.hip_curve = model::NeutralCurve();
   record.ads_curve = model::NeutralCurve();
-  editor::CCurveDlg dialog(record);
+  NoFiles flow_host;
+  editor::CCurveDlg dialog(flow_host, record);
   if (!dialog.Create(nullptr, QStringLiteral("Curve Edit"))) {
     state.SkipWithError("the dialog could not be built");
     return;

@@ -27,7 +27,7 @@ namespace {
 struct EditWindow : BenchWindow {
   EditWindow() {
     model::PrepareCatalogue();
-    model::ConfigBlock& block = state.image->config;
+    model::ConfigBlock& block = state.session.image().config;
     model::ConfigRecord record{};
     for (const model::ConfigRecord& candidate : model::Catalogue(model::kHostPS4)) {
       if (model::WheelProfilesFor(candidate) != nullptr) record = candidate;

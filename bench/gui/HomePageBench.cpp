@@ -29,7 +29,7 @@ namespace {
 struct HomeWindow : BenchWindow {
   explicit HomeWindow(bool spread) {
     model::PrepareCatalogue();
-    model::ConfigBlock& block = state.image->config;
+    model::ConfigBlock& block = state.session.image().config;
     for (std::size_t i = 0; i < model::kMaxConfigs; ++i) {
       const int host = spread ? static_cast<int>(i % model::kHostCount) : model::kHostPS4;
       const auto games = model::Catalogue(host);

@@ -28,7 +28,7 @@ constexpr char kOneStep[] = "One step";
 struct MacroWindow : BenchWindow {
   MacroWindow() {
     model::PrepareCatalogue();
-    model::ConfigBlock& block = state.image->config;
+    model::ConfigBlock& block = state.session.image().config;
     model::ConfigRecord record = model::Catalogue(model::kHostPS4).front();
     model::StoreName(record.name, "Macro bench", model::kNewConfigNameChars);
     record.set_host_type(model::kHostPS4);
@@ -44,10 +44,10 @@ struct MacroWindow : BenchWindow {
         macro.steps[i].buttons[b] = static_cast<std::uint8_t>(1 + (i + b) % 26);
       macro.steps[i].hold_time = static_cast<std::uint16_t>(50 + i);
     }
-    model::AddMacro(state.image->macro, macro);
+    model::AddMacro(state.session.image().macro, macro);
     model::StoreName(macro.macro_name, kOneStep, model::kMacroNameChars);
     macro.step_count = 1;
-    model::AddMacro(state.image->macro, macro);
+    model::AddMacro(state.session.image().macro, macro);
     Show("macro-bench");
     window->OpenEditPage(0);
     window->OpenMacroManager();

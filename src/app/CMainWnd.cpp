@@ -1,6 +1,7 @@
 #include "app/CMainWnd.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -9,33 +10,47 @@
 #include <cstring>
 #include <vector>
 
-#include "app/AdapterChecks.h"
-#include "app/BackupBeforeWrite.h"
-#include "app/BackupRestore.h"
-#include "app/FirmwareProcedures.h"
 #include "app/MainPage.h"
 #include "app/MainWindowTexts.h"
+#include "core/AdapterChecks.h"
+#include "core/BackupRestore.h"
+#include "core/FirmwareProcedures.h"
+#include "core/news/NewsFile.h"
 #include "device/AdapterTexts.h"
 #include "device/CompatibilityRules.h"
 #include "device/DeviceMessages.h"
+#include "device/UpgradeChoice.h"
+#include "dialogs/CBackupsDlg.h"
 #include "dialogs/CHelpDlg.h"
 #include "dialogs/CListCtrlUI.h"
 #include "dialogs/CMessageDlg.h"
 #include "dialogs/CMyProgressUI.h"
 #include "dialogs/CProgressDlg.h"
+#include "dialogs/CRestoreFactoryDlg.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
 #include "editor/CGlobalSettingsDlg.h"
 #include "editor/CKeyMapDlg.h"
 #include "editor/GlobalSettings.h"
-#include "editor/exchange/NewsFile.h"
+#include "editor/exchange/FileDialogs.h"
 #include "editor/macros/MacroTexts.h"
 #include "editor/settings/SettingsDialog.h"
 #include "model/catalogue/GameCatalogue.h"
 #include "model/tables/ConfigTable.h"
 #include "platform/OpenLink.h"
+#include "toolkit/SkinArchive.h"
 
 namespace torvane::app {
+
+static_assert(core::kAnswerOk == dialogs::kIdOk && core::kAnswerCancel == dialogs::kIdCancel &&
+              core::kAnswerYes == dialogs::kIdYes && core::kAnswerNo == dialogs::kIdNo);
+static_assert(static_cast<int>(core::WriteKind::kSave) == dialogs::kProgressSave &&
+              static_cast<int>(core::WriteKind::kRestoreConfiguration) == dialogs::kProgressRestoreConfiguration &&
+              static_cast<int>(core::WriteKind::kUpgradeFirmware) == dialogs::kProgressUpgradeFirmware &&
+              static_cast<int>(core::WriteKind::kRestoreAll) == dialogs::kProgressRestoreAll);
+static_assert(dialogs::CRestoreFactoryDlg::kChoiceClosed == device::kChoiceNone &&
+              dialogs::CRestoreFactoryDlg::kChoiceRestoreConfiguration == device::kChoiceRestoreConfiguration &&
+              dialogs::CRestoreFactoryDlg::kChoiceUpgradeFirmware == device::kChoiceUpgradeFirmware);
 
 namespace {
 
@@ -43,11 +58,36 @@ bool NameIs(const QString& name, const char* expected) {
   return name.compare(QLatin1String(expected), Qt::CaseInsensitive) == 0;
 }
 
+QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// A chosen file's name as the system's file calls take it.
+std::optional<std::string> NativePath(const std::optional<QString>& chosen) {
+  if (!chosen) return std::nullopt;
+  return QFile::encodeName(*chosen).toStdString();
+}
+
+// The adapter page's buttons stay off while a write runs, so no second write can be started from them.
+class PageButtonsOff {
+ public:
+  explicit PageButtonsOff(CMainWnd& window) : window_(window) { Enable(false); }
+  ~PageButtonsOff() { Enable(true); }
+  PageButtonsOff(const PageButtonsOff&) = delete;
+  PageButtonsOff& operator=(const PageButtonsOff&) = delete;
+
+ private:
+  void Enable(bool on) {
+    window_.EnableControl(u"btnDeviceArrival", on);
+    window_.EnableControl(u"btnUpgrade", on);
+  }
+  CMainWnd& window_;
+};
+
 }  // namespace
 
 CMainWnd::CMainWnd(MainWndEnvironment environment)
     : env_(std::move(environment)),
-      backups_(BackupRoot(env_.backup_folder)),
       owner_target_(std::make_shared<dialogs::WindowResultTarget>(Ref())),
       presence_host_(std::make_unique<PresenceTimerHost>(PresenceTimerHost::Actions{
           .on_tick = [this] { presence_.OnSettleTimer(); },
@@ -63,9 +103,11 @@ CMainWnd::CMainWnd(MainWndEnvironment environment)
   if (!env_.open_link) {
     env_.open_link = [](const QUrl& url) { return platform::OpenLink(url.toEncoded().toStdString()); };
   }
+  env_.state->session.set_unsaved_observer([this](unsigned mask) { ShowUnsaved(mask); });
 }
 
 CMainWnd::~CMainWnd() {
+  env_.state->session.set_unsaved_observer({});
   // The worker finishes the request in hand and stops before the context it uses goes away.
   worker_.reset();
 }
@@ -88,7 +130,6 @@ void CMainWnd::InitWindow() {
     return;
   }
 
-  model::ResetDefaultImages(*env_.state->defaults);
   model::PrepareCatalogue();
   mapping_group_names_[0] = QString::fromUtf8(kPrimaryMappingName);
   mapping_group_names_[1] = QString::fromUtf8(kSecondaryMappingName);
@@ -96,7 +137,7 @@ void CMainWnd::InitWindow() {
   tab_ = FindControl<toolkit::CTabLayoutUI>(u"tabLayoutWnd");
   keys_.InitMainButtons(*this);
   // The message kept from an earlier run comes back through the same checks as a new one.
-  if (const std::vector<std::uint8_t> kept = editor::LoadNewsFile(); !kept.empty()) news_.Receive(kept);
+  if (const std::vector<std::uint8_t> kept = core::LoadNewsFile(); !kept.empty()) news_.Receive(kept);
   ShowNewsButton();
 
   if (env_.source) {
@@ -148,7 +189,7 @@ bool CMainWnd::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std:
       if (wparam == device::kIncompatibleNeedsOldManager) SelectPage(kPageIncompatible);
       return true;
     case device::MSG_DEVICE_FAILED:
-      OnDeviceFailed();
+      OnDeviceFailed(dialogs::FailureOf(payload));
       return true;
     default:
       return false;
@@ -163,12 +204,8 @@ bool CMainWnd::IsCurrentRead(const device::ReadResult* read) const {
 
 void CMainWnd::OnReadDone(const device::ReadResult* read) {
   if (!IsCurrentRead(read) || !read->image) return;
-  // Copied in rather than swapped, so the shown image keeps its address for whatever refers to it.
-  *env_.state->image = *read->image;
-  env_.state->run_status = read->run_status;
-  backups_.TakeRead(*read->image);
   // Edits left unsaved by an unplug come back over the same adapter's fresh read.
-  if (const unsigned restored = kept_edits_.RestoreInto(*env_.state->image); restored != 0) MarkUnsaved(restored);
+  env_.state->session.TakeRead(*read->image, read->run_status);
   SelectPage(kPageDeviceArrival);
 }
 
@@ -182,8 +219,7 @@ void CMainWnd::OnDeviceRemoved() {
   // The macro pages' changes are kept with the rest; the adapter is gone, so nobody is asked.
   CommitMacroPages(false);
   SelectPage(kPageDeviceRemove);
-  kept_edits_.Keep(*env_.state->image, unsaved_mask_);
-  unsaved_mask_ = 0;
+  env_.state->session.SetEditsAside();
   ResetSaveButton();
 }
 
@@ -205,48 +241,119 @@ void CMainWnd::ResetSaveButton() {
   EnableControl(u"btnSave", false);
 }
 
-void CMainWnd::OnDeviceFailed() {
-  const std::string text = device::UsbErrorText(env_.state->context.last_error());
-  dialogs::ShowMessageBox(QString::fromUtf8(device::kUsbErrorTitle), this, QString::fromStdString(text),
-                          dialogs::kMbOk);
+void CMainWnd::OnDeviceFailed(const device::DeviceFailure& failure) {
+  Tell(device::kUsbErrorTitle, device::UsbErrorText(failure), core::Tone::kFailure);
 }
 
 void CMainWnd::MarkUnsaved(unsigned bits) {
   if (bits == 0) {
-    unsaved_mask_ = 0;
+    env_.state->session.ClearUnsaved();
     ResetSaveButton();
     return;
   }
-  unsaved_mask_ |= bits & model::kUnsavedAll;
-  if (unsaved_mask_ == 0) return;
+  env_.state->session.MarkUnsaved(bits);
+}
+
+void CMainWnd::ShowUnsaved(unsigned mask) {
+  if (mask == 0) {
+    ResetSaveButton();
+    return;
+  }
   SetControlText(u"btnSave", QString::fromUtf8(kSaveUnsavedText));
   SetControlTextColor(u"btnSave", kSaveUnsavedTextColor);
   EnableControl(u"btnSave", true);
 }
 
-bool CMainWnd::WritePlan(const device::WritePlan& plan, int mode) {
-  if (!worker_ || writing_) return false;
-  // Declining to write without a backup leaves the adapter and every edit as they were: no "USB Error" either.
-  if (!BackUpOrAsk(backups_, this)) return false;
+QWidget* CMainWnd::BoxOwner() {
+  toolkit::WindowImplBase* modal = toolkit::WindowImplBase::ActiveModal();
+  return modal != nullptr ? modal : this;
+}
+
+int CMainWnd::Ask(std::string_view title, std::string_view text, core::Buttons buttons) {
+  const int style = buttons == core::Buttons::kYesNo      ? dialogs::kMbYesNo
+                    : buttons == core::Buttons::kOkCancel ? dialogs::kMbOkCancel
+                                                          : dialogs::kMbOk;
+  return dialogs::ShowMessageBox(Text(title), BoxOwner(), Text(text), style);
+}
+
+void CMainWnd::Tell(std::string_view title, std::string_view text, core::Tone /*tone*/) {
+  dialogs::ShowMessageBox(Text(title), BoxOwner(), Text(text), dialogs::kMbOk);
+}
+
+core::WriteResult CMainWnd::RunWrite(const device::WritePlan& plan, core::WriteKind kind) {
+  if (!worker_ || writing_) return {false, {0, "The adapter is busy with another write."}};
   writing_ = true;
-  int result = 0;
+  core::WriteResult result;
   {
+    const PageButtonsOff off(*this);
     dialogs::CProgressDlg dialog;
-    dialog.SetMode(mode);
+    dialog.SetMode(static_cast<int>(kind));
     if (dialog.Create(this, QString())) {
       // The dialog's target dies with the dialog, so a late message of this write reaches nobody.
       const auto target = std::make_shared<dialogs::WindowResultTarget>(dialog.Ref());
       worker_->PostWrite(0, plan, target);
-      result = dialog.ShowModal();
+      result.done = dialog.ShowModal() == dialogs::kIdYes;
+      result.failure = dialog.failure();
     }
   }
   writing_ = false;
-  if (result == dialogs::kIdYes) {
-    backups_.TakeWritten(plan);
-    return true;
+  return result;
+}
+
+std::optional<std::string> CMainWnd::ChooseFileToOpen(std::string_view title, model::ExchangeKind kind) {
+  return NativePath(editor::FileDialogs::Current().ChooseOpen(BoxOwner(), Text(title), kind));
+}
+
+std::optional<std::string> CMainWnd::ChooseFileToSave(std::string_view title, std::string_view suggested_name,
+                                                      model::ExchangeKind kind) {
+  return NativePath(editor::FileDialogs::Current().ChooseSave(BoxOwner(), Text(title), Text(suggested_name), kind));
+}
+
+void CMainWnd::RunAdapterChecks() {
+  if (writing_) return;
+  const core::CheckResult checked = core::RunAdapterChecks(env_.state->session, *this, core::Repairs::kOffer);
+  switch (checked.outcome) {
+    case core::CheckResult::Outcome::kExitProgram:
+      ExitProgram();
+      return;
+    case core::CheckResult::Outcome::kReady:
+      ShowHomePage();
+      return;
+    case core::CheckResult::Outcome::kStopped:
+    case core::CheckResult::Outcome::kNeedsRepair:
+      return;
   }
-  toolkit::PostMessage(Ref(), device::MSG_DEVICE_FAILED);
-  return false;
+}
+
+void CMainWnd::PressUpgradeButton() {
+  if (writing_) return;
+  const core::UpgradeButtonResult pressed =
+      core::PressUpgradeButton(env_.state->session, *this, [this] { return dialogs::CRestoreFactoryDlg::Run(this); });
+  switch (pressed.next) {
+    case core::UpgradeButtonNext::kHomePage:
+      ShowHomePage();
+      return;
+    case core::UpgradeButtonNext::kAdapterPage:
+      SelectPage(kPageDeviceArrival);
+      return;
+    case core::UpgradeButtonNext::kExitProgram:
+      ExitProgram();
+      return;
+    case core::UpgradeButtonNext::kNothing:
+    case core::UpgradeButtonNext::kRefused:
+      return;
+  }
+}
+
+void CMainWnd::RestoreFromBackup() {
+  core::Session& session = env_.state->session;
+  const core::Serial serial = session.image().info.serial;
+  const std::vector<core::StoredBackup> backups = session.backups().store().ListAll(serial);
+  const int index = dialogs::CBackupsDlg::Run(this, backups, serial, [this, &serial](const core::StoredBackup& chosen) {
+    return core::ConfirmBackupRestore(*this, chosen.parsed.header, serial);
+  });
+  if (index < 0) return;
+  core::RestoreBackup(session, *this, *backups[static_cast<std::size_t>(index)].parsed.image);
 }
 
 void CMainWnd::ShowHomePage() {
@@ -262,7 +369,7 @@ void CMainWnd::ShowHomePage() {
 }
 
 void CMainWnd::OpenEditPage(int slot) {
-  const model::ConfigBlock& block = env_.state->image->config;
+  const model::ConfigBlock& block = Image().config;
   if (slot >= 0 && static_cast<std::size_t>(slot) < model::UsedConfigCount(block)) {
     keys_.ShowHost(block.records[static_cast<std::size_t>(slot)].host_type());
   }
@@ -285,7 +392,7 @@ editor::CapturedKey CMainWnd::CaptureKey(toolkit::WindowImplBase& owner) {
       [this](int request, std::weak_ptr<device::ResultTarget> target) {
         if (worker_) worker_->Post(request, 0, std::move(target));
       },
-      env_.state->run_status.working_mode());
+      env_.state->session.run_status().working_mode());
   dialog.SetShowTime(env_.captured_key_show_ms);
   if (!dialog.Create(&owner, QStringLiteral("Key mapping"))) return {};
   key_capture_ = &dialog;
@@ -312,15 +419,14 @@ void CMainWnd::CommitMacroPages(bool ask) {
   const int page = CurrentPage();
   if (page != kPageMacroManager && page != kPageMacroEditor) return;
   if (page == kPageMacroEditor) macro_editor_.Store(ask);
-  if (macro_snapshot_ &&
-      std::memcmp(macro_snapshot_.get(), &env_.state->image->macro, sizeof(model::MacroBlock)) != 0) {
+  if (macro_snapshot_ && std::memcmp(macro_snapshot_.get(), &Image().macro, sizeof(model::MacroBlock)) != 0) {
     MarkUnsaved(model::kUnsavedMacro);
   }
 }
 
 void CMainWnd::TakeMacroSnapshot() {
   if (!macro_snapshot_) macro_snapshot_ = std::make_unique<model::MacroBlock>();
-  std::memcpy(static_cast<void*>(macro_snapshot_.get()), &env_.state->image->macro, sizeof(model::MacroBlock));
+  std::memcpy(static_cast<void*>(macro_snapshot_.get()), &Image().macro, sizeof(model::MacroBlock));
 }
 
 void CMainWnd::OpenMacroManager() {
@@ -331,8 +437,7 @@ void CMainWnd::OpenMacroManager() {
 void CMainWnd::LeaveMacroManager() {
   SelectPage(kPagePlayEdit);
   // Without a snapshot the manager was never opened through its button; a fresh one makes the comparison exact.
-  if (macro_snapshot_ &&
-      std::memcmp(macro_snapshot_.get(), &env_.state->image->macro, sizeof(model::MacroBlock)) != 0) {
+  if (macro_snapshot_ && std::memcmp(macro_snapshot_.get(), &Image().macro, sizeof(model::MacroBlock)) != 0) {
     MarkUnsaved(model::kUnsavedMacro);
   }
   SetControlText(u"btnTitle", QString::fromUtf8(kEditConfigurationTitle));
@@ -386,24 +491,22 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
     editor::RunGlobalSettings(*this);
   } else if (msg.sender_name == u"btnDeviceArrival") {
     msg.handled = true;
-    AdapterChecks(*this, *env_.state).Run();
+    RunAdapterChecks();
   } else if (msg.sender_name == u"btnUpgrade") {
     msg.handled = true;
-    FirmwareProcedures(*this, *env_.state).RunUpgradeButton();
+    PressUpgradeButton();
   } else if (msg.sender_name == u"btnMessage") {
     msg.handled = true;
     OpenNews();
   } else if (msg.sender_name == u"btnhelp") {
     msg.handled = true;
-    if (dialogs::CHelpDlg::Run(this, *env_.state->image) == dialogs::CHelpDlg::kOpenBackups) {
-      RestoreFromBackup(*this, env_.state->image->info.serial, backups_.store());
-    }
+    if (dialogs::CHelpDlg::Run(this, Image()) == dialogs::CHelpDlg::kOpenBackups) RestoreFromBackup();
   }
 }
 
 model::NewsReceipt CMainWnd::ReceiveNews(std::span<const std::uint8_t> record) {
   const model::NewsReceipt receipt = news_.Receive(record);
-  if (receipt == model::NewsReceipt::kStored) editor::StoreNewsFile(news_.file_bytes());
+  if (receipt == model::NewsReceipt::kStored) core::StoreNewsFile(news_.file_bytes());
   ShowNewsButton();
   return receipt;
 }
@@ -421,7 +524,7 @@ void CMainWnd::ShowNewsButton() {
 void CMainWnd::OpenNews() {
   if (auto* button = FindControl(u"btnMessage")) button->SetUserData(QString());
   dialogs::CMessageDlg::Run(
-      this, news_, [](std::span<const std::uint8_t> record) { editor::StoreNewsFile(record); }, env_.open_link);
+      this, news_, [](std::span<const std::uint8_t> record) { core::StoreNewsFile(record); }, env_.open_link);
   ShowNewsButton();
 }
 
@@ -430,16 +533,11 @@ void CMainWnd::ExitProgram() {
   Close(0);
 }
 
-void CMainWnd::ClearUnsaved() {
-  unsaved_mask_ = 0;
-  ResetSaveButton();
-}
-
 void CMainWnd::RequestFreshRead() {
   if (worker_ && presence_.state() == device::PresenceState::kPresent) {
     // The read replaces the shown image: unsaved edits step aside as for an unplug and come back over it.
-    kept_edits_.Keep(*env_.state->image, unsaved_mask_);
-    ClearUnsaved();
+    env_.state->session.SetEditsAside();
+    ResetSaveButton();
     worker_->PostRead(0, presence_.adapter_tag(), owner_target_);
   }
 }
@@ -489,7 +587,7 @@ bool CMainWnd::OnClose(int /*code*/) {
     default:
       break;
   }
-  if (unsaved_mask_ == 0) return true;
+  if (env_.state->session.unsaved() == 0) return true;
   if (CurrentPage() == kPageDeviceRemove) return true;
   const int answer = dialogs::ShowMessageBox(QString::fromUtf8(kWarningTitle), this,
                                              QString::fromUtf8(kDiscardQuestion), dialogs::kMbYesNo);

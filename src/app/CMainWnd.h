@@ -14,18 +14,17 @@
 #include "app/AdapterSource.h"
 #include "app/ManagerState.h"
 #include "app/PresenceTimerHost.h"
+#include "core/Host.h"
 #include "device/DevicePresence.h"
 #include "device/DeviceWorker.h"
 #include "dialogs/WindowResultTarget.h"
 #include "editor/ConfigurationList.h"
 #include "editor/EditPage.h"
 #include "editor/EditorHost.h"
-#include "editor/KeptEdits.h"
 #include "editor/KeyMapping.h"
 #include "editor/macros/MacroEditorPage.h"
 #include "editor/macros/MacroManagerPage.h"
 #include "model/exchange/NewsStore.h"
-#include "platform/AdapterBackups.h"
 #include "platform/InputCapture.h"
 #include "platform/SingleInstance.h"
 #include "toolkit/CTabLayoutUI.h"
@@ -46,13 +45,12 @@ struct MainWndEnvironment {
   std::function<std::unique_ptr<platform::InputCapture>()> create_input_capture = &platform::InputCapture::Create;
   // How long the capture dialog shows the captured key before it closes.
   int captured_key_show_ms = 600;
-  // Where the backups taken before each write go; "backups" in the user's data folder when empty.
-  std::string backup_folder = {};
 };
 
 // The program's one window. Its tab layout "tabLayoutWnd" holds every page; the window moves between them as the
-// adapter comes and goes and as the device worker reports.
-class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost {
+// adapter comes and goes and as the device worker reports. It runs the core's flows as their host: questions and
+// messages are its message boxes (over the dialog that is open, if any), writes run behind its progress dialog.
+class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost, public core::Host {
  public:
   explicit CMainWnd(MainWndEnvironment environment);
   ~CMainWnd() override;
@@ -79,20 +77,27 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void OpenMacroEditor(const std::string& name);
   // Marks regions as changed (kUnsaved* bits) and shows "Save *"; 0 clears the marker.
   void MarkUnsaved(unsigned bits) override;
-  // Writes `plan` to the adapter behind the progress dialog in `mode` (a dialogs::ProgressMode). True when the
-  // worker reported the write done; otherwise the main window is sent MSG_DEVICE_FAILED, which shows "USB Error"
-  // with the worker's text, and false comes back. Before the write, what the adapter holds is backed up; when that
-  // fails and the player declines to write without a backup, false comes back with nothing written or shown.
-  // Never runs two writes at once: a second call while one runs returns false at once.
-  bool WritePlan(const device::WritePlan& plan, int mode) override;
   bool IsWriting() const { return writing_; }
-  unsigned unsaved_mask() const { return unsaved_mask_; }
+  unsigned unsaved_mask() const { return env_.state->session.unsaved(); }
+
+  // The core's host.
+  int Ask(std::string_view title, std::string_view text, core::Buttons buttons) override;
+  void Tell(std::string_view title, std::string_view text, core::Tone tone) override;
+  // Writes `plan` behind the progress dialog of `kind`, with the adapter page's buttons off meanwhile; done when the
+  // worker reported the write done. Never runs two writes at once: a second call while one runs fails at once.
+  core::WriteResult RunWrite(const device::WritePlan& plan, core::WriteKind kind) override;
+  void ReadAdapterAgain() override { RequestFreshRead(); }
+  std::optional<std::string> ChooseFileToOpen(std::string_view title, model::ExchangeKind kind) override;
+  std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view suggested_name,
+                                              model::ExchangeKind kind) override;
   int CurrentPage() const;
   void SelectPage(int page);
   // The editing pages' view of the window.
-  model::FlashImage& Image() override { return *env_.state->image; }
+  model::FlashImage& Image() override { return env_.state->session.image(); }
+  core::Session& Session() override { return env_.state->session; }
+  core::Host& FlowHost() override { return *this; }
   toolkit::WindowImplBase& Window() override { return *this; }
-  unsigned UnsavedMask() const override { return unsaved_mask_; }
+  unsigned UnsavedMask() const override { return env_.state->session.unsaved(); }
   // Page 5 for the configuration in table slot `slot`.
   void OpenEditPage(int slot) override;
   editor::CapturedKey CaptureKey(toolkit::WindowImplBase& owner) override;
@@ -106,11 +111,8 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void TakeMacroSnapshot();
   void OpenMacroManager() override;
 
-  // Adapter page: the checks, the upgrade and the restores.
   // Ends the program with exit code 0, whatever the pages hold.
   void ExitProgram();
-  // Drops the unsaved marks: the adapter now holds what the image holds.
-  void ClearUnsaved();
   // Asks the worker to read the present adapter again; its result replaces the image and shows the adapter page.
   void RequestFreshRead();
 
@@ -129,7 +131,16 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
  private:
   void OnDeviceRemoved();
   void CloseEditingDialogs();
-  void OnDeviceFailed();
+  void OnDeviceFailed(const device::DeviceFailure& failure);
+  // The adapter page: the click on the adapter runs the checks, the upgrade button its procedures.
+  void RunAdapterChecks();
+  void PressUpgradeButton();
+  // The help dialog's backups: the chosen one is written back after its question.
+  void RestoreFromBackup();
+  // Where a question or message of a flow shows: over the dialog that is open, else over this window.
+  QWidget* BoxOwner();
+  // "Save *" while `mask` has regions to save, else the plain disabled button.
+  void ShowUnsaved(unsigned mask);
   // Whether `read` was read from the adapter that is present now.
   bool IsCurrentRead(const device::ReadResult* read) const;
   void OnReadDone(const device::ReadResult* read);
@@ -146,14 +157,12 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void OpenNews();
 
   MainWndEnvironment env_;
-  platform::AdapterBackups backups_;
   std::unique_ptr<platform::SingleInstance> instance_;
   bool refused_second_instance_ = false;
   bool writing_ = false;
   bool exit_requested_ = false;
 
   toolkit::CTabLayoutUI* tab_ = nullptr;
-  unsigned unsaved_mask_ = 0;
   std::array<QString, 4> mapping_group_names_;
   std::unique_ptr<model::MacroBlock> macro_snapshot_;
   // The home page, and the edits an unplugged adapter left unsaved.
@@ -162,7 +171,6 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   editor::EditPage edit_page_{*this, keys_};
   editor::MacroManagerPage macro_manager_{*this, [this](const std::string& name) { OpenMacroEditor(name); }};
   editor::MacroEditorPage macro_editor_{*this, keys_};
-  editor::KeptEdits kept_edits_;
   model::NewsStore news_;
 
   std::shared_ptr<dialogs::WindowResultTarget> owner_target_;

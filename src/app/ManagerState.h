@@ -1,25 +1,17 @@
 #pragma once
 
-#include <memory>
-
+#include "core/Session.h"
 #include "device/DeviceContext.h"
-#include "device/RunStatus.h"
-#include "device/WritePlan.h"
-#include "model/FlashImage.h"
 
 namespace torvane::app {
 
-// The process-wide objects of the main window; they live from start-up to exit. Only the UI thread touches the
-// image, the run status and the plan: a read arrives as a whole result that the window copies in, and a write
-// takes its own copy of the plan. The context alone is shared with the worker, under its own lock.
+// The process-wide objects of the main window; they live from start-up to exit. The session (the image, its
+// edits and the backups) is the UI thread's alone; the context is shared with the worker, under its own lock.
 struct ManagerState {
-  ManagerState() : image(model::MakeFlashImage()), defaults(model::MakeDefaultImages()) {}
+  ManagerState();
 
-  std::unique_ptr<model::FlashImage> image;
-  std::unique_ptr<model::DefaultImages> defaults;
+  core::Session session;
   device::DeviceContext context;
-  device::RunStatus run_status{};  // as the last read taken into the image left it
-  device::WritePlan plan;
 };
 
 }  // namespace torvane::app

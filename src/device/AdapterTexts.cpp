@@ -5,15 +5,6 @@
 
 namespace torvane::device {
 
-namespace {
-
-// The worker names a failed open "<step>: OpenDevice(<transport code>)".
-bool IsAccessDeniedOpen(std::string_view worker_text) {
-  return worker_text.ends_with(FormatText("OpenDevice(%d)", kAccessDenied));
-}
-
-}  // namespace
-
 std::string WorkingModeText(std::uint8_t mode) {
   return FormatText("Working Mode (%d)", mode);
 }
@@ -24,12 +15,12 @@ std::string UpgradeQuestionText(const model::Version& from) {
                     from.major, from.minor, from.patch, to.major, to.minor, to.patch);
 }
 
-std::string UsbErrorText(std::string_view last_error) {
+std::string UsbErrorText(const DeviceFailure& failure) {
   // An adapter that cannot be opened for lack of permission is connected: the connection hint would mislead.
-  std::string text(IsAccessDeniedOpen(last_error) ? kNoAccessText
-                                                  : "Please ensure your Torvane is firmly connected to PC.");
+  std::string text(failure.code == kAccessDenied ? kNoAccessText
+                                                 : "Please ensure your Torvane is firmly connected to PC.");
   text += "\n\n";
-  text += last_error;
+  text += failure.text;
   return text;
 }
 

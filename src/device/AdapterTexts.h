@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "device/DeviceFailure.h"
 #include "model/Version.h"
 
 namespace torvane::device {
@@ -44,9 +45,9 @@ inline constexpr std::string_view kRestoreConfigurationTitle = "Restore Configur
 std::string WorkingModeText(std::uint8_t mode);
 // The upgrade question, from the firmware version in the boot block to the manager's.
 std::string UpgradeQuestionText(const model::Version& from);
-// The "USB Error" box text: the connection hint followed by the worker's last error text; when the worker could
-// not open the adapter for lack of permission, how to get access instead of the connection hint.
-std::string UsbErrorText(std::string_view last_error);
+// The "USB Error" box text: the connection hint followed by the failing step's text; when the worker could not
+// open the adapter for lack of permission, how to get access instead of the connection hint.
+std::string UsbErrorText(const DeviceFailure& failure);
 // The "USB Error" box text when the device worker could not start, with the system error code.
 std::string WorkerStartFailedText(int error);
 

@@ -93,14 +93,18 @@ bool DeviceWorker::DiscardWaitingRequest() {
 }
 
 void DeviceWorker::Deliver(const std::weak_ptr<ResultTarget>& target, int message, std::uint32_t wparam,
-                           std::shared_ptr<ReadResult> read) {
-  if (auto receiver = target.lock()) receiver->Deliver(message, wparam, std::move(read));
+                           ResultPayload payload) {
+  if (auto receiver = target.lock()) receiver->Deliver(message, wparam, std::move(payload));
 }
 
-void DeviceWorker::Fail(const Request& request, std::string text) {
+void DeviceWorker::Fail(const Request& request, int code, std::string text) {
   transport_->Close();
-  context_.set_last_error(std::move(text));
-  Deliver(request.target, MSG_DEVICE_FAILED, 0);
+  context_.set_last_error(text);
+  Deliver(request.target, MSG_DEVICE_FAILED, 0, DeviceFailure{code, std::move(text)});
+}
+
+void DeviceWorker::FailInProtocol(const Request& request, int code) {
+  Fail(request, code, protocol_.last_error());
 }
 
 void DeviceWorker::ReadConfig(const Request& request) {
@@ -109,7 +113,7 @@ void DeviceWorker::ReadConfig(const Request& request) {
   read->image = model::MakeFlashImage();
   model::FlashImage& image = *read->image;
   if (int result = transport_->Open(context_.device_path()); result != 0) {
-    return Fail(request, FormatText("Read Config: OpenDevice(%d)", result));
+    return Fail(request, result, FormatText("Read Config: OpenDevice(%d)", result));
   }
   // Percent of the five regions read; the byte after the firmware is too small to count.
   const bool report = report_read_progress_;
@@ -125,10 +129,12 @@ void DeviceWorker::ReadConfig(const Request& request) {
     last_posted = percent;
     Deliver(request.target, MSG_PROGRESS, static_cast<std::uint32_t>(percent));
   };
-  if (protocol_.GetSysRunStatus(read->run_status) != 0) return Fail(request, protocol_.last_error());
+  if (const int result = protocol_.GetSysRunStatus(read->run_status); result != 0) {
+    return FailInProtocol(request, result);
+  }
   run_status_ = read->run_status;
-  if (protocol_.ReadFlash(BytesOf(image.info), model::kInfoBlockAddress, chunk_read) != 0) {
-    return Fail(request, protocol_.last_error());
+  if (const int result = protocol_.ReadFlash(BytesOf(image.info), model::kInfoBlockAddress, chunk_read); result != 0) {
+    return FailInProtocol(request, result);
   }
   if (const std::uint32_t kind = OldGenerationKind(image.info); kind != 0) {
     transport_->Close();
@@ -144,8 +150,8 @@ void DeviceWorker::ReadConfig(const Request& request) {
       {BytesOf(image.response), model::kResponseBlockAddress},
   };
   for (const auto& block : blocks) {
-    if (protocol_.ReadFlash(block.bytes, block.address, chunk_read) != 0) {
-      return Fail(request, protocol_.last_error());
+    if (const int result = protocol_.ReadFlash(block.bytes, block.address, chunk_read); result != 0) {
+      return FailInProtocol(request, result);
     }
   }
   // An upgrade writes 0xAA right after the firmware; the byte found there
@@ -153,9 +159,10 @@ void DeviceWorker::ReadConfig(const Request& request) {
   // lost firmware. A length that points outside the firmware area is not
   // followed: the checks count that firmware as lost all the same.
   if (model::IsValid(image.boot)) {
-    if (const auto end = FirmwareEndAddress(image.boot);
-        end && protocol_.ReadFlash(std::span(&image.boot.end, 1), *end) != 0) {
-      return Fail(request, protocol_.last_error());
+    if (const auto end = FirmwareEndAddress(image.boot)) {
+      if (const int result = protocol_.ReadFlash(std::span(&image.boot.end, 1), *end); result != 0) {
+        return FailInProtocol(request, result);
+      }
     }
   }
   transport_->Close();
@@ -168,9 +175,9 @@ void DeviceWorker::WriteFlash(const Request& request) {
   if (!request.plan || request.plan->empty()) return Deliver(request.target, MSG_PROGRESS, 100);
   const WritePlan& plan = *request.plan;
   if (int result = transport_->Open(context_.device_path()); result != 0) {
-    return Fail(request, FormatText("OpenDevice(%d)", result));
+    return Fail(request, result, FormatText("OpenDevice(%d)", result));
   }
-  if (protocol_.EraseFlash(plan) != 0) return Fail(request, protocol_.last_error());
+  if (const int result = protocol_.EraseFlash(plan); result != 0) return FailInProtocol(request, result);
   // Reading back costs as much as writing, so each phase fills half the bar
   // when both run. The final 100 waits until the adapter is closed, so "done"
   // means verified and released as well.
@@ -184,9 +191,11 @@ void DeviceWorker::WriteFlash(const Request& request) {
     last_posted = overall;
     Deliver(request.target, MSG_PROGRESS, static_cast<std::uint32_t>(overall));
   };
-  if (protocol_.WriteFlash(plan, progress) != 0) return Fail(request, protocol_.last_error());
+  if (const int result = protocol_.WriteFlash(plan, progress); result != 0) return FailInProtocol(request, result);
   phase = 1;
-  if (verify && protocol_.VerifyPlan(plan, progress) != 0) return Fail(request, protocol_.last_error());
+  if (verify) {
+    if (const int result = protocol_.VerifyPlan(plan, progress); result != 0) return FailInProtocol(request, result);
+  }
   transport_->Close();
   Deliver(request.target, MSG_PROGRESS, 100);
 }
@@ -195,11 +204,11 @@ void DeviceWorker::ReadKeyCode(const Request& request) {
   // Only an adapter in peripheral mode reports its own inputs; otherwise no answer at all.
   if (run_status_.working_mode() != kModePeripheral) return;
   if (int result = transport_->Open(context_.device_path()); result != 0) {
-    return Fail(request, FormatText("Read Key Code: OpenDevice(%d)", result));
+    return Fail(request, result, FormatText("Read Key Code: OpenDevice(%d)", result));
   }
   for (;;) {
     std::uint8_t code = 0;
-    if (protocol_.GetKeyCode(code) != 0) return Fail(request, protocol_.last_error());
+    if (const int result = protocol_.GetKeyCode(code); result != 0) return FailInProtocol(request, result);
     if (code != 0) {
       transport_->Close();
       return Deliver(request.target, MSG_KEY_CODE, code);

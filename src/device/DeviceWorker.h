@@ -34,7 +34,9 @@ namespace torvane::device {
 //   locks them, since either thread may touch them at any moment.
 //
 // Results: MSG_READ_DONE and MSG_INCOMPATIBLE go to the owner; MSG_PROGRESS,
-// MSG_DEVICE_FAILED and MSG_KEY_CODE to the target named by the request.
+// MSG_DEVICE_FAILED and MSG_KEY_CODE to the target named by the request. A
+// failure carries its failing step's code and text with it, so the receiver
+// decides by number, and by the failure it got rather than a later one.
 class DeviceWorker {
  public:
   DeviceWorker(std::unique_ptr<Transport> transport, DeviceContext& context, std::weak_ptr<ResultTarget> owner);
@@ -81,10 +83,13 @@ class DeviceWorker {
   void WriteFlash(const Request& request);
   void ReadKeyCode(const Request& request);
 
-  // Closes the adapter and reports MSG_DEVICE_FAILED; `text` becomes the last error text.
-  void Fail(const Request& request, std::string text);
+  // Closes the adapter and reports MSG_DEVICE_FAILED with `code`, the failing step's result, and `text`, which
+  // also becomes the last error text.
+  void Fail(const Request& request, int code, std::string text);
+  // The failing step of the protocol.
+  void FailInProtocol(const Request& request, int code);
   static void Deliver(const std::weak_ptr<ResultTarget>& target, int message, std::uint32_t wparam,
-                      std::shared_ptr<ReadResult> read = nullptr);
+                      ResultPayload payload = {});
 
   std::unique_ptr<Transport> transport_;
   FlashProtocol protocol_;

@@ -27,11 +27,11 @@ inline constexpr std::size_t kOffsetData = offsetof(ReportFields, data);
 // The most data bytes one request carries.
 inline constexpr std::size_t kMaxChunk = std::tuple_size_v<decltype(ReportFields::data)>;
 
-// Protocol results beside the transport's.
+// Protocol results beside the transport's (Transport.h: -3, -4, -5), each of its own value.
 inline constexpr int kEraseNotAcknowledged = -1;
 inline constexpr int kAnswerMismatch = -2;
 // Flash read back after a write holds other bytes than were written.
-inline constexpr int kVerifyMismatch = -5;
+inline constexpr int kVerifyMismatch = -6;
 
 // Adapter identification.
 inline constexpr std::uint16_t kVendorId = 0x0E3A;

@@ -2,14 +2,14 @@
 
 #include <QStringList>
 
+#include "core/backup/BackupTexts.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
 #include "model/backup/BackupNames.h"
 #include "model/tables/ConfigTable.h"
 #include "model/tables/NameText.h"
-#include "platform/BackupTexts.h"
-#include "platform/NarrowText.h"
 #include "toolkit/CComboUI.h"
+#include "toolkit/NarrowText.h"
 
 namespace torvane::dialogs {
 
@@ -21,19 +21,19 @@ QString VersionText(const model::Version& version) {
   return QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.patch);
 }
 
-QString SerialText(const platform::Serial& serial) {
+QString SerialText(const core::Serial& serial) {
   return QString::fromStdString(model::SerialFolderName(serial));
 }
 
-bool Intact(const platform::StoredBackup& backup) {
+bool Intact(const core::StoredBackup& backup) {
   return backup.parsed.error == model::BackupError::kNone && backup.parsed.image;
 }
 
 }  // namespace
 
-int CBackupsDlg::Run(QWidget* owner, const std::vector<platform::StoredBackup>& backups,
-                     const platform::Serial& serial) {
-  CBackupsDlg dialog(backups, serial);
+int CBackupsDlg::Run(QWidget* owner, const std::vector<core::StoredBackup>& backups, const core::Serial& serial,
+                     Confirm confirm) {
+  CBackupsDlg dialog(backups, serial, std::move(confirm));
   if (!dialog.Create(owner, QString::fromUtf8(kTitle))) {
     qWarning("backups not shown: %s", qUtf8Printable(dialog.GetBuildError()));
     return -1;
@@ -42,8 +42,8 @@ int CBackupsDlg::Run(QWidget* owner, const std::vector<platform::StoredBackup>& 
   return dialog.chosen_;
 }
 
-CBackupsDlg::CBackupsDlg(const std::vector<platform::StoredBackup>& backups, const platform::Serial& serial)
-    : backups_(backups), serial_(serial) {}
+CBackupsDlg::CBackupsDlg(const std::vector<core::StoredBackup>& backups, const core::Serial& serial, Confirm confirm)
+    : backups_(backups), serial_(serial), confirm_(std::move(confirm)) {}
 
 QString CBackupsDlg::GetWindowClassName() const {
   return QStringLiteral("BackupsDlg");
@@ -53,7 +53,7 @@ QString CBackupsDlg::GetSkinFile() const {
   return QStringLiteral("backups_dlg.xml");
 }
 
-QString CBackupsDlg::ItemText(const platform::StoredBackup& backup, const platform::Serial& serial) {
+QString CBackupsDlg::ItemText(const core::StoredBackup& backup, const core::Serial& serial) {
   if (!Intact(backup)) return QString::fromStdString(backup.file_name) + QStringLiteral(" (damaged)");
   QString text = QString::fromStdString(model::BackupTimeText(backup.parsed.header.time));
   if (backup.parsed.header.serial != serial)
@@ -61,7 +61,7 @@ QString CBackupsDlg::ItemText(const platform::StoredBackup& backup, const platfo
   return text;
 }
 
-QString CBackupsDlg::DetailText(const platform::StoredBackup& backup) {
+QString CBackupsDlg::DetailText(const core::StoredBackup& backup) {
   if (!Intact(backup)) return QStringLiteral("This backup is damaged and cannot be restored.");
   const model::BackupHeader& header = backup.parsed.header;
   const model::ConfigBlock& config = backup.parsed.image->config;
@@ -72,7 +72,7 @@ QString CBackupsDlg::DetailText(const platform::StoredBackup& backup) {
                              VersionText(header.boot_loader_version), VersionText(header.manager_version)),
                     QStringLiteral("Configurations: %1").arg(count)};
   for (std::size_t i = 0; i < count; ++i) {
-    lines << QStringLiteral("  ") + platform::DecodeNarrow(model::ReadName(config.records[i].name));
+    lines << QStringLiteral("  ") + toolkit::DecodeNarrow(model::ReadName(config.records[i].name));
   }
   return lines.join(u'\n');
 }
@@ -80,7 +80,7 @@ QString CBackupsDlg::DetailText(const platform::StoredBackup& backup) {
 void CBackupsDlg::InitWindow() {
   auto* combo = FindControl<toolkit::CComboUI>(u"comboBackups");
   if (!combo) return;
-  for (const platform::StoredBackup& backup : backups_) combo->AddItem(ItemText(backup, serial_));
+  for (const core::StoredBackup& backup : backups_) combo->AddItem(ItemText(backup, serial_));
   if (backups_.empty()) {
     SetControlText(u"textBackup", QStringLiteral("No backups of this adapter yet."));
     EnableControl(u"btnRestoreBackup", false);
@@ -92,7 +92,7 @@ void CBackupsDlg::InitWindow() {
 
 void CBackupsDlg::ShowDetails(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= backups_.size()) return;
-  const platform::StoredBackup& backup = backups_[static_cast<std::size_t>(index)];
+  const core::StoredBackup& backup = backups_[static_cast<std::size_t>(index)];
   SetControlText(u"textBackup", DetailText(backup));
   EnableControl(u"btnRestoreBackup", Intact(backup));
 }
@@ -101,11 +101,9 @@ void CBackupsDlg::AskAndRestore() {
   const auto* combo = FindControl<toolkit::CComboUI>(u"comboBackups");
   const int index = combo ? combo->GetCurSel() : -1;
   if (index < 0 || static_cast<std::size_t>(index) >= backups_.size()) return;
-  const platform::StoredBackup& backup = backups_[static_cast<std::size_t>(index)];
+  const core::StoredBackup& backup = backups_[static_cast<std::size_t>(index)];
   if (!Intact(backup)) return;
-  const QString question =
-      QString::fromStdString(platform::RestoreBackupQuestion(backup.parsed.header.serial, serial_));
-  if (ShowMessageBox(QString::fromUtf8(kTitle), this, question, kMbYesNo) != kIdYes) return;
+  if (!confirm_ || !confirm_(backup)) return;
   chosen_ = index;
   Close(kIdOk);
 }

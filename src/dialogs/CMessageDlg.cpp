@@ -1,8 +1,8 @@
 #include "dialogs/CMessageDlg.h"
 
 #include "model/exchange/NewsStore.h"
-#include "platform/NarrowText.h"
 #include "toolkit/CRichEditUI.h"
+#include "toolkit/NarrowText.h"
 
 namespace torvane::dialogs {
 
@@ -10,7 +10,7 @@ namespace {
 
 // A counted text ends at its length or at a NUL inside it, whichever comes first.
 QString CountedText(std::string_view text) {
-  return platform::DecodeNarrow(text.substr(0, text.find('\0')));
+  return toolkit::DecodeNarrow(text.substr(0, text.find('\0')));
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ void CMessageDlg::InitWindow() {
     ShowControl(u"btnLink", true);
   }
   if (auto* content = FindControl<toolkit::CRichEditUI>(u"messageContentEdit")) {
-    content->SetText(platform::DecodeNarrow(news_.content()));
+    content->SetText(toolkit::DecodeNarrow(news_.content()));
   }
   // Shown once is read: the record is stored again with its flag cleared and its digest made anew.
   if (news_.MarkRead() && store_) store_(news_.file_bytes());

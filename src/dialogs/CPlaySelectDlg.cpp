@@ -8,9 +8,9 @@
 #include "model/tables/ConfigTable.h"
 #include "model/tables/NameText.h"
 #include "model/tables/TableMessages.h"
-#include "platform/NarrowText.h"
 #include "toolkit/AttributeValues.h"
 #include "toolkit/CEditUI.h"
+#include "toolkit/NarrowText.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -111,7 +111,7 @@ void CPlaySelectDlg::CreateConfig(int index) {
   // Names are stored in the player's code page. The record's name field holds 39 bytes: a name whose narrow
   // text is longer loses whole characters at the end, and the checks below see the name as it will be stored.
   const QString typed = name_ ? name_->GetText() : QString();
-  const std::string narrow = platform::EncodeNarrow(typed);
+  const std::string narrow = toolkit::EncodeNarrow(typed);
   const std::string name(model::CutName(narrow, kNameChars, model::kConfigNameSize - 1));
   if (name.empty()) return Warn(QStringLiteral("Invalid Name "), model::kMsgBlankGameName);
   if (model::FindConfigIndex(block, name, host_) >= 0) {

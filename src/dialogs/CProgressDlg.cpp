@@ -3,6 +3,7 @@
 #include "device/DeviceMessages.h"
 #include "dialogs/CMyProgressUI.h"
 #include "dialogs/MessageBoxCodes.h"
+#include "dialogs/WindowResultTarget.h"
 #include "toolkit/AttributeValues.h"
 
 #include <QKeyEvent>
@@ -50,7 +51,7 @@ void CProgressDlg::InitWindow() {
 }
 
 bool CProgressDlg::HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t /*lparam*/,
-                                       const std::any& /*payload*/) {
+                                       const std::any& payload) {
   if (message == device::MSG_PROGRESS) {
     const int percent = static_cast<int>(std::min<std::uintptr_t>(wparam, std::numeric_limits<int>::max()));
     if (bar_) bar_->SetValue(percent);
@@ -58,6 +59,8 @@ bool CProgressDlg::HandleCustomMessage(unsigned message, std::uintptr_t wparam, 
     return true;
   }
   if (message == device::MSG_DEVICE_FAILED) {
+    // Only the first end counts, and so only its failure.
+    if (!finished_) failure_ = FailureOf(payload);
     Finish(kIdNo);
     return true;
   }
@@ -65,6 +68,7 @@ bool CProgressDlg::HandleCustomMessage(unsigned message, std::uintptr_t wparam, 
 }
 
 void CProgressDlg::Finish(int code) {
+  finished_ = true;
   finishing_ = true;
   Close(code);
   finishing_ = false;

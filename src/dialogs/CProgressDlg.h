@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/DeviceFailure.h"
 #include "toolkit/WindowImplBase.h"
 
 namespace torvane::dialogs {
@@ -26,6 +27,8 @@ class CProgressDlg : public toolkit::WindowImplBase {
   void SetMode(int mode) { mode_ = mode; }
   int GetMode() const { return mode_; }
   CMyProgressUI* GetProgressBar() const { return bar_; }
+  // How the write failed, when MSG_DEVICE_FAILED closed the dialog.
+  const device::DeviceFailure& failure() const { return failure_; }
 
   QString GetWindowClassName() const override;
   QString GetSkinFile() const override;
@@ -47,6 +50,8 @@ class CProgressDlg : public toolkit::WindowImplBase {
   toolkit::CControlUI* content_ = nullptr;
   CMyProgressUI* bar_ = nullptr;
   bool finishing_ = false;
+  bool finished_ = false;
+  device::DeviceFailure failure_;
 };
 
 }  // namespace torvane::dialogs

@@ -2,16 +2,19 @@
 
 namespace torvane::dialogs {
 
-void WindowResultTarget::Deliver(int message, std::uint32_t wparam, std::shared_ptr<device::ReadResult> read) {
+void WindowResultTarget::Deliver(int message, std::uint32_t wparam, device::ResultPayload payload) {
   if (message < 0) return;
-  std::any payload;
-  if (read) payload = std::move(read);
-  toolkit::PostMessage(window_, static_cast<unsigned>(message), wparam, 0, std::move(payload));
+  toolkit::PostMessage(window_, static_cast<unsigned>(message), wparam, 0, std::any(std::move(payload)));
 }
 
 std::shared_ptr<device::ReadResult> ReadResultOf(const std::any& payload) {
-  const auto* read = std::any_cast<std::shared_ptr<device::ReadResult>>(&payload);
-  return read ? *read : nullptr;
+  const auto* carried = std::any_cast<device::ResultPayload>(&payload);
+  return carried ? device::ReadOf(*carried) : nullptr;
+}
+
+device::DeviceFailure FailureOf(const std::any& payload) {
+  const auto* carried = std::any_cast<device::ResultPayload>(&payload);
+  return carried ? device::FailureOf(*carried) : device::DeviceFailure{};
 }
 
 }  // namespace torvane::dialogs

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "core/SaveFlow.h"
+#include "core/exchange/ConfigExchangeFlow.h"
 #include "dialogs/CListCtrlUI.h"
 #include "dialogs/CPlaySelectDlg.h"
 #include "dialogs/ListCtrlEntries.h"
@@ -10,8 +12,6 @@
 #include "dialogs/MessageBoxes.h"
 #include "editor/EditorHost.h"
 #include "editor/HomePageTexts.h"
-#include "editor/SaveFlow.h"
-#include "editor/exchange/ConfigExchangeFlow.h"
 #include "model/FlashImage.h"
 #include "model/HostType.h"
 #include "model/catalogue/GameCatalogue.h"
@@ -20,8 +20,8 @@
 #include "model/tables/ConfigTable.h"
 #include "model/tables/NameText.h"
 #include "model/tables/TableMessages.h"
-#include "platform/NarrowText.h"
 #include "toolkit/CControlUI.h"
+#include "toolkit/NarrowText.h"
 #include "toolkit/TNotifyUI.h"
 #include "toolkit/WindowImplBase.h"
 
@@ -131,7 +131,7 @@ void ConfigurationList::ShowHostImages(int host) {
 
 void ConfigurationList::AppendItem(const model::ConfigRecord& record) {
   dialogs::ConfigItemEntry entry;
-  entry.file_name = platform::DecodeNarrow(model::ReadName(record.name));
+  entry.file_name = toolkit::DecodeNarrow(model::ReadName(record.name));
   entry.description = QString::fromUtf8(model::KeyName(record.hotkey));
   entry.logo_image = QString::fromUtf8(model::GameImage(record.game_id));
   if (record.is_startup()) entry.startup = QString::fromUtf8(kStartupMark);
@@ -157,7 +157,7 @@ int ConfigurationList::SelectedSlot() const {
   const QString name = SelectedName();
   if (name.isEmpty()) return -1;
   const model::ConfigBlock& block = host_.Image().config;
-  return model::FindConfigIndex(block, platform::EncodeNarrow(name), block.host);
+  return model::FindConfigIndex(block, toolkit::EncodeNarrow(name), block.host);
 }
 
 void ConfigurationList::Warn(std::string_view text) {
@@ -204,7 +204,7 @@ void ConfigurationList::DeleteSelected() {
   if (answer != dialogs::kIdYes) return;
   model::FlashImage& image = host_.Image();
   const unsigned changed =
-      model::DeleteConfigWithMacros(image, image.config.host, platform::EncodeNarrow(SelectedName()));
+      model::DeleteConfigWithMacros(image, image.config.host, toolkit::EncodeNarrow(SelectedName()));
   if (changed == 0) return;
   host_.MarkUnsaved(changed);
   list->RemoveAt(index);
@@ -212,21 +212,21 @@ void ConfigurationList::DeleteSelected() {
 
 void ConfigurationList::StartUpSelected() {
   if (SelectedSlot() < 0) return;
-  if (!model::SetStartup(host_.Image().config, platform::EncodeNarrow(SelectedName()))) return;
+  if (!model::SetStartup(host_.Image().config, toolkit::EncodeNarrow(SelectedName()))) return;
   ShowCurrent();
   host_.MarkUnsaved(model::kUnsavedConfig);
 }
 
 void ConfigurationList::ImportFile() {
-  const int slot = ImportConfig(host_);
-  if (slot < 0) return;
+  const core::ConfigImportResult imported = core::ImportConfig(host_.Session(), host_.FlowHost());
+  if (imported.outcome != core::ExchangeOutcome::kDone) return;
   ShowCurrent();
-  ShowGameNotes(host_.Image().config.records[static_cast<std::size_t>(slot)].game_id);
+  ShowGameNotes(host_.Image().config.records[static_cast<std::size_t>(imported.slot)].game_id);
 }
 
 void ConfigurationList::ExportSelected() {
   const int slot = SelectedSlot();
-  if (slot >= 0) ExportConfig(host_, slot);
+  if (slot >= 0) core::ExportConfig(host_.Session(), host_.FlowHost(), slot);
 }
 
 void ConfigurationList::SwitchHost() {
@@ -242,27 +242,19 @@ void ConfigurationList::EditSelected() {
 
 bool ConfigurationList::Save() {
   if (saving_) return false;
-  model::ConfigBlock& block = host_.Image().config;
-  if (model::StartupIndex(block, block.host) < 0) {
-    const dialogs::CListCtrlUI* list = List();
-    if (model::CountConfigs(block, block.host) != 1 || !list || list->GetCount() != 1) {
-      Warn(model::kMsgStartupRequired);
-      return false;
-    }
-    // The only configuration of the console is the start-up one, as if the player had chosen it.
-    model::SetStartup(block, platform::EncodeNarrow(ItemName(list->GetItemAt(0))));
-    ShowCurrent();
-    host_.MarkUnsaved(model::kUnsavedConfig);
-  }
   saving_ = true;
   EnableActions(false);
   host_.Window().EnableControl(u"btnSave", false);
-  const bool saved = SaveChanges(host_);
+  const core::SaveResult saved = core::SaveChanges(host_.Session(), host_.FlowHost());
   saving_ = false;
   EnableActions(true);
-  // The marker decides: still marked after a failure, cleared after success.
+  // The only configuration of the console became the start-up one, as if the player had chosen it.
+  if (saved.startup_chosen) ShowCurrent();
+  // The marker decides: still marked after a failure, cleared after success; typed-and-undone text leaves none.
+  if (host_.UnsavedMask() == 0) host_.MarkUnsaved(0);
   host_.Window().EnableControl(u"btnSave", host_.UnsavedMask() != 0);
-  return saved;
+  return saved.outcome == core::SaveResult::Outcome::kSaved ||
+         saved.outcome == core::SaveResult::Outcome::kNothingToSave;
 }
 
 void ConfigurationList::EnableActions(bool enable) {

@@ -46,7 +46,7 @@ class ConfigurationList {
   // The selected configuration to a file.
   void ExportSelected();
   void EditSelected();
-  // True when the changes reached the adapter.
+  // True when the adapter holds every change (also when there was nothing to save).
   bool Save();
   bool IsSaving() const { return saving_; }
 

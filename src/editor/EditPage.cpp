@@ -25,10 +25,10 @@
 #include "model/tables/ConfigTable.h"
 #include "model/tables/NameText.h"
 #include "model/tables/TableMessages.h"
-#include "platform/NarrowText.h"
 #include "toolkit/CComboUI.h"
 #include "toolkit/CEditUI.h"
 #include "toolkit/CTabLayoutUI.h"
+#include "toolkit/NarrowText.h"
 #include "toolkit/TNotifyUI.h"
 #include "toolkit/WindowImplBase.h"
 
@@ -118,7 +118,7 @@ QString IntegerText(int value) {
 }
 
 QString StoredName(const ConfigRecord& record) {
-  return platform::DecodeNarrow(model::ReadName(record.name));
+  return toolkit::DecodeNarrow(model::ReadName(record.name));
 }
 
 // The wheel types a profile offers; a stored count above the table's size is clamped.
@@ -194,7 +194,7 @@ void EditPage::ShowSettingPage(int page) {
         int selected = -1;
         for (std::size_t i = 0; i < WheelCount(*profile); ++i) {
           const model::WheelType& type = profile->types[i];
-          combo->AddItem(platform::DecodeNarrow(model::WheelTypeName(type)));
+          combo->AddItem(toolkit::DecodeNarrow(model::WheelTypeName(type)));
           if (selected < 0 && type.id == r.wheel_type()) selected = static_cast<int>(i);
         }
         combo->SelectItem(selected);
@@ -266,7 +266,7 @@ void EditPage::CheckName() {
   // Compared as shown, so a stored name that the edit cuts or that does not survive the round trip through the
   // code page stays as it is until the player changes it.
   if (text == shown_name_) return;
-  const model::ConfigActionResult result = model::RenameConfig(host_.Image(), *record_, platform::EncodeNarrow(text));
+  const model::ConfigActionResult result = model::RenameConfig(host_.Image(), *record_, toolkit::EncodeNarrow(text));
   ShowName();
   if (result.outcome == model::ConfigOutcome::kDuplicateName) ShowMessage(model::kMsgDuplicateGame);
   // The record's own change shows at the comparison; the macros that followed the name are marked here.
@@ -315,7 +315,7 @@ void EditPage::ChooseSteeringWheel() {
   const QString chosen = combo->GetItemText(combo->GetCurSel());
   const model::WheelType* type = nullptr;
   for (std::size_t i = 0; i < WheelCount(*profile) && type == nullptr; ++i) {
-    if (platform::DecodeNarrow(model::WheelTypeName(profile->types[i])) == chosen) type = &profile->types[i];
+    if (toolkit::DecodeNarrow(model::WheelTypeName(profile->types[i])) == chosen) type = &profile->types[i];
   }
   if (type == nullptr) return;
   if (type->id == snapshot_->wheel_type()) {

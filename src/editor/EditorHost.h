@@ -5,9 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace torvane::device {
-struct WritePlan;
-}
+namespace torvane::core {
+class Host;
+class Session;
+}  // namespace torvane::core
 
 namespace torvane::model {
 struct FlashImage;
@@ -26,19 +27,19 @@ struct CapturedKey {
   std::uint8_t key = 0;
 };
 
-// What the editing pages need from the main window: the shown image, the unsaved marker, the way to the adapter,
-// and the window whose controls they drive and which owns their message boxes.
+// What the editing pages need from the main window: the shown image, the unsaved marker, the session and the host
+// the core's flows run with, and the window whose controls they drive and which owns their message boxes.
 class EditorHost {
  public:
   virtual ~EditorHost() = default;
 
   virtual model::FlashImage& Image() = 0;
+  virtual core::Session& Session() = 0;
+  virtual core::Host& FlowHost() = 0;
   virtual toolkit::WindowImplBase& Window() = 0;
   // 0 clears the marker; other bits are added to it.
   virtual void MarkUnsaved(unsigned bits) = 0;
   virtual unsigned UnsavedMask() const = 0;
-  // Writes behind the progress dialog; true when the adapter reported the write done.
-  virtual bool WritePlan(const device::WritePlan& plan, int mode) = 0;
   // The editing page for the configuration in table slot `slot`.
   virtual void OpenEditPage(int slot) = 0;
   // Runs the key capture dialog over `owner` (the main window or a settings dialog) until it ends.

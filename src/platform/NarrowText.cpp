@@ -45,12 +45,12 @@ const NarrowTextCodec& CurrentNarrowTextCodec() {
   return codec != nullptr ? *codec : WesternCodec();
 }
 
-QString DecodeNarrow(std::string_view narrow) {
+std::string NarrowToUtf8(std::string_view narrow) {
   return CurrentNarrowTextCodec().Decode(narrow);
 }
 
-std::string EncodeNarrow(QStringView text) {
-  return CurrentNarrowTextCodec().Encode(text);
+std::string Utf8ToNarrow(std::string_view utf8) {
+  return CurrentNarrowTextCodec().Encode(utf8);
 }
 
 }  // namespace torvane::platform

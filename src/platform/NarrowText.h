@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <QStringView>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,10 +19,10 @@ const NarrowTextCodec& InstallNarrowTextCodec();
 // The installed codec; Windows-1252, like the model's default, before that.
 const NarrowTextCodec& CurrentNarrowTextCodec();
 
-// Display text of a name or a news text, with the installed codec.
-QString DecodeNarrow(std::string_view narrow);
-// Bytes to store for typed text, with the installed codec.
-std::string EncodeNarrow(QStringView text);
+// A stored name or news text as UTF-8, with the installed codec.
+std::string NarrowToUtf8(std::string_view narrow);
+// Typed UTF-8 text as the bytes to store, with the installed codec.
+std::string Utf8ToNarrow(std::string_view utf8);
 
 // What each system provides for the above.
 

@@ -1,8 +1,11 @@
 // Runs torvane-cli as a player's script would, against the stand-alone emulator on a socket.
 #include <gtest/gtest.h>
-#include <stdlib.h>
+#include <sys/resource.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -10,9 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "Spawned.h"
+#include "model/HostType.h"
+#include "model/RegionBytes.h"
+#include "model/catalogue/GameCatalogue.h"
+#include "model/exchange/ConfigExchange.h"
+#include "support/Spawned.h"
+#include "support/TempFolder.h"
 
-namespace torvane::cli::testing {
+namespace torvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -28,17 +36,11 @@ struct Outcome {
 class CliProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "torvane-cli-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+    ASSERT_FALSE(dir_.empty());
     // One byte short of a configuration file.
     std::ofstream(dir_ / "short.vqc", std::ios::binary) << std::string(863, '\0');
   }
-  void TearDown() override {
-    emulator_.reset();
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
+  void TearDown() override { emulator_.reset(); }
 
   void Serve(const std::string& scenario) {
     emulator_ = std::make_unique<Spawned>(
@@ -62,8 +64,9 @@ class CliProgramTest : public ::testing::Test {
       argv.push_back(arg);
     }
     std::ofstream(dir_ / "answers") << answers;
+    // A UTF-8 terminal in a Western locale: names on the adapter are Windows-1252.
     Spawned program(argv, dir_ / "cli.out", dir_ / "cli.err", dir_ / "answers",
-                    {"XDG_DATA_HOME=" + (dir_ / "data").string()});
+                    {"XDG_DATA_HOME=" + (dir_ / "data").string(), "LC_ALL=C.UTF-8"});
     Outcome outcome;
     if (!program.started()) return outcome;
     outcome.code = program.Wait();
@@ -78,7 +81,8 @@ class CliProgramTest : public ::testing::Test {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
   }
 
-  fs::path dir_;
+  TempFolder folder_;
+  const fs::path dir_ = folder_.path();
   std::unique_ptr<Spawned> emulator_;
 };
 
@@ -137,11 +141,50 @@ const Case kCases[] = {
      1,
      "Need to upgrade firmware to use this manager!",
      "Upgrade firmware from version 4.5.110 to 4.5.118"},
+    {"RestoreFactoryAsksAndAnEndedInputDeclines",
+     "working-mode-1",
+     "",
+     {"restore-factory"},
+     1,
+     "",
+     "Restore Configuration Warning: All configurations will be restored to default !"},
+    {"RestoreFactoryInModeSevenRestoresTheConfiguration",
+     "working-mode-7",
+     "",
+     {"--yes", "restore-factory"},
+     0,
+     "Restore Configuration: Restore successfully!",
+     ""},
+    {"RestoreFactoryOfAnUnservedModeIsRefused",
+     "working-mode-1",
+     "mode 2",
+     {"--yes", "restore-factory"},
+     6,
+     "",
+     "Error: Working Mode (2)"},
+    {"UnknownConfigurationsCurves",
+     "working-mode-1",
+     "",
+     {"export-curve", "Nothing", "{dir}/c.vql"},
+     2,
+     "",
+     "No configuration named \"Nothing\" on ps4."},
+    {"ShortCurveFileRefused",
+     "working-mode-1",
+     "",
+     {"import-curve", "Anthem", "{dir}/short.vqc"},
+     5,
+     "",
+     "Import Curve: Failed to import file!\n[Error Code:-2,0]"},
     {"HelpListsTheExitCodes", nullptr, "", {"--help"}, 0, "  6  the adapter needs a firmware upgrade", ""},
     {"UnknownCommand", nullptr, "", {"explode"}, 2, "", "Unknown command"},
     {"MissingArgument", nullptr, "", {"import-config"}, 2, "", "Usage: torvane-cli import-config FILE"},
     {"UnknownConsole", nullptr, "", {"configs", "--console", "dreamcast"}, 2, "", "Unknown console"},
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class CliCaseTest : public CliProgramTest, public ::testing::WithParamInterface<Case> {};
 
@@ -203,17 +246,72 @@ TEST_F(CliProgramTest, RestoreWritesTheBackupBackAndAFailedReadBackIsAUsbError) 
 TEST_F(CliProgramTest, UpgradeWritesTheCarriedFirmware) {
   Serve("old-firmware");
   const Outcome upgraded = Cli({"upgrade", "--yes"});
-#ifdef TORVANE_CLI_CARRIES_FIRMWARE
   EXPECT_EQ(upgraded.code, 0) << upgraded.err;
   EXPECT_NE(upgraded.out.find("Upgrade Firmware: Upgrade successfully!"), std::string::npos);
   const json info = Cli({"--json", "info"}).Json();
   EXPECT_EQ(info["firmware_version"], "4.5.118");
   EXPECT_TRUE(info["ready"]) << info.dump();
-#else
-  EXPECT_EQ(upgraded.code, 5);
-  EXPECT_NE(upgraded.err.find("Firmware File Len Error!"), std::string::npos);
-#endif
+}
+
+// Exported under a name without an extension, the file gets the kind's; imported into another configuration, its
+// curves are that configuration's on the adapter.
+TEST_F(CliProgramTest, CurvesTravelBetweenConfigurations) {
+  Serve("working-mode-1");
+  const json exported = Cli({"--json", "export-curve", "Anthem", "{dir}/anthem"}).Json();
+  EXPECT_EQ(exported["exit_code"], 0) << exported.dump();
+  EXPECT_EQ(exported["file"], (dir_ / "anthem.vql").string());
+  EXPECT_EQ(exported["suggested_name"], "Anthem.vql");
+  EXPECT_EQ(fs::file_size(dir_ / "anthem.vql"), 61u);
+
+  const Outcome imported = Cli({"--yes", "import-curve", "Apex Legends", "{dir}/anthem.vql"});
+  EXPECT_EQ(imported.code, 0) << imported.err;
+  EXPECT_NE(imported.out.find("Save Configuration: Save successfully!"), std::string::npos) << imported.out;
+  ASSERT_EQ(Cli({"export-curve", "Apex Legends", "{dir}/apex.vql"}).code, 0);
+  EXPECT_EQ(ReadText(dir_ / "apex.vql"), ReadText(dir_ / "anthem.vql"));
+
+  // Replacing a file is asked; No leaves it.
+  EXPECT_EQ(Cli({"export-curve", "Anthem", "{dir}/apex.vql"}, "n\n").code, 1);
+  EXPECT_EQ(ReadText(dir_ / "apex.vql"), ReadText(dir_ / "anthem.vql"));
+}
+
+// A configuration named in Windows-1252, as a Western player's file carries it: found by the name typed at a UTF-8
+// terminal, printed as the player reads it, UTF-8 in JSON.
+TEST_F(CliProgramTest, NamesGoThroughTheAdaptersCodePageAndTheTerminals) {
+  Serve("factory-fresh");
+  model::ConfigRecord record = model::Catalogue(model::kHostPS4).front();
+  record.name.fill('\0');
+  std::memcpy(record.name.data(), "Caf\xE9", 4);
+  const auto file = model::BuildConfigFile(record);
+  ASSERT_TRUE(file);
+  std::ofstream(dir_ / "cafe.vqc", std::ios::binary)
+      .write(reinterpret_cast<const char*>(model::BytesOf(*file).data()), model::kConfigFileSize);
+  ASSERT_EQ(Cli({"--yes", "import-config", "{dir}/cafe.vqc"}).code, 0);
+
+  EXPECT_NE(Cli({"configs"}).out.find("* Caf\xC3\xA9  ["), std::string::npos);
+  EXPECT_EQ(Cli({"--json", "configs"}).Json()["configurations"][0]["name"], "Caf\xC3\xA9");
+  const Outcome exported = Cli({"export-config", "Caf\xC3\xA9", "{dir}/back.vqc"});
+  EXPECT_EQ(exported.code, 0) << exported.err;
+  EXPECT_EQ(ReadText(dir_ / "back.vqc").substr(22, 5), std::string("Caf\xE9\0", 5));
+}
+
+// A file size limit below a configuration file's stands in for a full disk: the export fails part way, and the
+// file that was there before is still there, whole.
+TEST_F(CliProgramTest, AFailedExportLeavesTheOldFile) {
+  Serve("working-mode-1");
+  std::ofstream(dir_ / "kept.vqc") << "the player's earlier export";
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);  // inherited: the write fails instead
+  rlimit small = saved;
+  small.rlim_cur = 200;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const Outcome failed = Cli({"--yes", "export-config", "Anthem", "{dir}/kept.vqc"});
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous_handler);
+  EXPECT_EQ(failed.code, 5);
+  EXPECT_NE(failed.err.find("[Error Code:-2," + std::to_string(EFBIG) + "]"), std::string::npos) << failed.err;
+  EXPECT_EQ(ReadText(dir_ / "kept.vqc"), "the player's earlier export");
 }
 
 }  // namespace
-}  // namespace torvane::cli::testing
+}  // namespace torvane::testing

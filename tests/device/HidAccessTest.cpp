@@ -33,7 +33,10 @@ std::string UsbErrorAfterOpenFailing(int open_errno) {
   EXPECT_EQ(worker.Start(), 0);
   worker.PostRead(0, 0, collector);
   EXPECT_TRUE(collector->WaitFor(MSG_DEVICE_FAILED).has_value());
-  return UsbErrorText(context.last_error());
+  const std::vector<DeviceFailure> failures = collector->failures();
+  EXPECT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures.empty() ? std::string() : failures.front().text, context.last_error());
+  return failures.empty() ? std::string() : UsbErrorText(failures.front());
 }
 
 TEST(HidAccessTest, APermissionRefusalExplainsTheRuleBesideTheWorkersText) {

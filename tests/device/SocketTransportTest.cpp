@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "../emulator/ReportBytes.h"
-#include "../emulator/TempFolder.h"
 #include "../emulator/TransportExchange.h"
 #include "emulator/SocketServer.h"
+#include "support/TempFolder.h"
 
 namespace torvane::device {
 namespace {
@@ -20,6 +20,8 @@ using emulator::FaultKind;
 using emulator::SocketServer;
 using emulator::VirtualAdapter;
 using std::chrono::milliseconds;
+using testing::Eventually;
+using testing::TempFolder;
 namespace fs = std::filesystem;
 
 const device::Report kStatus = Request(device::kCmdGetSysRunStatus, 0, 4);

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "device/DeviceMessages.h"
 #include "device/ResultTarget.h"
 #include "device/Transport.h"
 #include "emulator/VirtualAdapter.h"
@@ -26,13 +27,20 @@ class Collector final : public ResultTarget {
     friend bool operator==(const Result&, const Result&) = default;
   };
 
-  void Deliver(int message, std::uint32_t wparam, std::shared_ptr<ReadResult> read) override {
+  void Deliver(int message, std::uint32_t wparam, ResultPayload payload) override {
     {
       std::lock_guard lock(mutex_);
       results_.push_back({message, wparam});
-      if (read) reads_.push_back(std::move(read));
+      if (auto read = ReadOf(payload)) reads_.push_back(std::move(read));
+      if (message == MSG_DEVICE_FAILED) failures_.push_back(FailureOf(payload));
     }
     arrived_.notify_all();
+  }
+
+  // The failures reported so far, in order.
+  std::vector<DeviceFailure> failures() const {
+    std::lock_guard lock(mutex_);
+    return failures_;
   }
 
   // The reads handed over so far, in order; the test thread owns them as a window would.
@@ -79,6 +87,7 @@ class Collector final : public ResultTarget {
   std::condition_variable arrived_;
   std::vector<Result> results_;
   std::vector<std::shared_ptr<ReadResult>> reads_;
+  std::vector<DeviceFailure> failures_;
   std::size_t consumed_ = 0;
 };
 

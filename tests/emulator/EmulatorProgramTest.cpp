@@ -1,10 +1,7 @@
 // Runs the stand-alone program and talks to it as the manager would.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -12,70 +9,35 @@
 #include <vector>
 
 #include "ReportBytes.h"
-#include "TempFolder.h"
 #include "TransportExchange.h"
 #include "device/SocketTransport.h"
 #include "device/UniqueFd.h"
 #include "emulator/Scenarios.h"
-
-extern char** environ;
+#include "support/Spawned.h"
+#include "support/TempFolder.h"
 
 namespace torvane::emulator {
 namespace {
 
 using namespace reports;  // NOLINT: the report helpers
+using testing::Eventually;
+using testing::TempFolder;
 
-#ifdef TORVANE_EMULATOR_PROGRAM
 constexpr const char* kProgram = TORVANE_EMULATOR_PROGRAM;
-#else
-constexpr const char* kProgram = nullptr;
-#endif
 
 // The program with its standard input on a pipe and its output discarded.
-class Program {
+class Program : public testing::Spawned {
  public:
-  explicit Program(std::vector<std::string> args) {
-    args.insert(args.begin(), kProgram);
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
+  explicit Program(std::vector<std::string> args)
+      : Spawned(WithProgram(std::move(args)), "/dev/null", "/dev/null", {}, {}) {}
 
-    int fds[2];
-    if (::pipe(fds) != 0) return;
-    device::UniqueFd read_end(fds[0]);
-    input_.reset(fds[1]);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, read_end.get(), STDIN_FILENO);
-    posix_spawn_file_actions_addclose(&actions, input_.get());
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    if (posix_spawn(&pid_, kProgram, &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-  }
-  ~Program() {
-    if (pid_ > 0) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, nullptr, 0);
-    }
-  }
-
-  bool started() const { return pid_ > 0; }
-  void Type(const std::string& line) {
-    const std::string text = line + "\n";
-    ASSERT_EQ(::write(input_.get(), text.data(), text.size()), static_cast<ssize_t>(text.size()));
-  }
-  // Sends `signal` and returns the exit status, or -1.
-  int Stop(int signal) {
-    ::kill(pid_, signal);
-    int status = 0;
-    ::waitpid(pid_, &status, 0);
-    pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  void Type(const std::string& line) { ASSERT_TRUE(Spawned::Type(line)); }
 
  private:
-  pid_t pid_ = -1;
-  device::UniqueFd input_;
+  static std::vector<std::string> WithProgram(std::vector<std::string> args) {
+    args.insert(args.begin(), kProgram);
+    return args;
+  }
 };
 
 // The program's output and exit status for `arguments`.
@@ -92,9 +54,6 @@ std::pair<std::string, int> RunToEnd(const std::string& arguments) {
 
 class EmulatorProgramTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    if (kProgram == nullptr) GTEST_SKIP() << "the program is not built";
-  }
   TempFolder folder_;
   const std::string path_ = (folder_.path() / "adapter.sock").string();
 };

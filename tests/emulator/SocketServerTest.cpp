@@ -9,13 +9,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "TempFolder.h"
 #include "device/UniqueFd.h"
+#include "support/TempFolder.h"
 
 namespace torvane::emulator {
 namespace {
 
-using reports::TempFolder;
+using testing::TempFolder;
 namespace fs = std::filesystem;
 
 TEST(SocketServerStart, ReplacesAStaleSocketButNothingElse) {

@@ -12,7 +12,6 @@
 #include "app/MainPage.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
-#include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
 #include "model/catalogue/GameCatalogue.h"
 #include "model/catalogue/WheelProfiles.h"
@@ -22,6 +21,7 @@
 #include "model/tables/ConfigTable.h"
 #include "model/tables/MacroTable.h"
 #include "model/tables/NameText.h"
+#include "support/MainWindowFixture.h"
 #include "toolkit/CChartUI.h"
 #include "toolkit/CComboUI.h"
 #include "toolkit/CEditUI.h"
@@ -38,14 +38,13 @@ class EditPageTest : public MainWindowFixture {
  protected:
   void SetUp() override {
     MessageBoxAnswers::Reset();
-    ASSERT_TRUE(StartOnAdapterPage());
-    window->ShowHomePage();
-    model::ConfigBlock& block = state.image->config;
+    ASSERT_TRUE(StartOnHomePage());
+    model::ConfigBlock& block = state.session.image().config;
     while (block.records[slot].host_type() != block.host) ++slot;
   }
   void TearDown() override { MessageBoxAnswers::Reset(); }
 
-  ConfigRecord& Record() { return state.image->config.records[slot]; }
+  ConfigRecord& Record() { return state.session.image().config.records[slot]; }
   // Shapes the record, then opens the page for it with nothing marked.
   void Open(const std::function<void(ConfigRecord&)>& shape = {}) {
     if (shape) shape(Record());
@@ -294,7 +293,7 @@ TEST_F(EditPageTest, OnlyARealChangeMarksTheConfiguration) {
   EXPECT_FALSE(Control(u"btnSave")->IsEnabled());
 
   Open();
-  const std::uint32_t expected = model::NextFreeColor(state.image->config, Record().color);
+  const std::uint32_t expected = model::NextFreeColor(state.session.image().config, Record().color);
   ASSERT_NE(expected, Record().color.get());
   Click(u"btnColor");
   EXPECT_EQ(Record().color.get(), expected);
@@ -354,13 +353,13 @@ TEST_F(EditPageTest, RenameRefusesTakenNamesAndTakesTheMacrosAlong) {
   const int host = Record().host_type();
   const std::string old_name(model::ReadName(Record().name));
   std::size_t other = 0;
-  while (other == slot || state.image->config.records[other].host_type() != host) ++other;
-  const std::string taken(model::ReadName(state.image->config.records[other].name));
+  while (other == slot || state.session.image().config.records[other].host_type() != host) ++other;
+  const std::string taken(model::ReadName(state.session.image().config.records[other].name));
   model::MacroRecord macro{};
   macro.host = static_cast<std::uint8_t>(host);
   model::StoreName(macro.macro_name, "Burst", model::kMacroNameChars);
   model::StoreName(macro.owner_name, old_name, model::kEditedConfigNameChars);
-  ASSERT_TRUE(model::AddMacro(state.image->macro, macro));
+  ASSERT_TRUE(model::AddMacro(state.session.image().macro, macro));
 
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
   Type(u"editPlayName", QString::fromStdString(taken));
@@ -378,7 +377,7 @@ TEST_F(EditPageTest, RenameRefusesTakenNamesAndTakesTheMacrosAlong) {
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);  // "Save successfully!"
   Click(u"btnSave");
   EXPECT_EQ(model::ReadName(Record().name), "Renamed");
-  EXPECT_NE(model::FindMacro(state.image->macro, "Renamed", "Burst", host), nullptr);
+  EXPECT_NE(model::FindMacro(state.session.image().macro, "Renamed", "Burst", host), nullptr);
   EXPECT_EQ(window->unsaved_mask(), 0u);
   Click(u"btnHome");
   EXPECT_EQ(window->unsaved_mask(), 0u);  // saved, so no change is left to mark
@@ -390,7 +389,7 @@ TEST_F(EditPageTest, RenameRefusesTakenNamesAndTakesTheMacrosAlong) {
   Control(u"editPlayName")->SetText(QStringLiteral("Third"));
   Click(u"btnMacro");
   EXPECT_EQ(Page(), app::kPageMacroManager);
-  EXPECT_NE(model::FindMacro(state.image->macro, "Third", "Burst", host), nullptr);
+  EXPECT_NE(model::FindMacro(state.session.image().macro, "Third", "Burst", host), nullptr);
 }
 
 TEST_F(EditPageTest, ClosingTheWindowChecksTypedText) {

@@ -11,14 +11,14 @@
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "editor/CGlobalSettingsDlg.h"
-#include "gui/support/KeyImage.h"
-#include "gui/support/KeyPlacement.h"
-#include "gui/support/MainWindowFixture.h"
-#include "gui/support/SyntheticInput.h"
 #include "model/FlashImage.h"
 #include "model/HostType.h"
 #include "model/keys/KeyName.h"
 #include "model/tables/ConfigTable.h"
+#include "support/KeyImage.h"
+#include "support/KeyPlacement.h"
+#include "support/MainWindowFixture.h"
+#include "support/SyntheticInput.h"
 
 namespace torvane::testing {
 namespace {
@@ -43,12 +43,11 @@ void TapB(toolkit::WindowImplBase& dialog) {
 class GlobalSettingsTest : public MainWindowFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(StartOnAdapterPage());
-    window->ShowHomePage();
-    RemoveKeyEverywhere(*state.image, kA);
-    RemoveKeyEverywhere(*state.image, kB);
+    ASSERT_TRUE(StartOnHomePage());
+    RemoveKeyEverywhere(state.session.image(), kA);
+    RemoveKeyEverywhere(state.session.image(), kB);
   }
-  model::ConfigBlock& Block() { return state.image->config; }
+  model::ConfigBlock& Block() { return state.session.image().config; }
   std::uint8_t& Global(std::size_t entry) { return Block().global_hotkeys[entry]; }
   // Opens the dialog with "btnSettings", runs `inside` in it, then ends it with `end` ("btnOk" or "closebtn").
   void RunDialog(const std::function<void(toolkit::WindowImplBase&)>& inside, const char16_t* end = u"btnOk") {

@@ -20,12 +20,12 @@
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "emulator/AdapterFault.h"
-#include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
 #include "model/HostType.h"
 #include "model/RegionBytes.h"
 #include "model/tables/ConfigTable.h"
 #include "model/tables/NameText.h"
+#include "support/MainWindowFixture.h"
 #include "toolkit/CEditUI.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
 
@@ -51,10 +51,7 @@ void WhenDialogOpens(std::function<void(toolkit::WindowImplBase&)> action) {
 
 class HomePageTest : public MainWindowFixture {
  protected:
-  void OpenHome() {
-    ASSERT_TRUE(StartOnAdapterPage());
-    window->ShowHomePage();
-  }
+  void OpenHome() { ASSERT_TRUE(StartOnHomePage()); }
   dialogs::CListCtrlUI* List() const { return window->FindControl<dialogs::CListCtrlUI>(u"listctrl"); }
   QStringList Names() const {
     QStringList names;
@@ -66,7 +63,7 @@ class HomePageTest : public MainWindowFixture {
   }
   void Click(const char16_t* name) { QTest::mouseClick(Control(name), Qt::LeftButton); }
   void Select(int item) { ASSERT_TRUE(List()->SelectItem(item)); }
-  model::ConfigBlock& Block() { return state.image->config; }
+  model::ConfigBlock& Block() { return state.session.image().config; }
   QString SaveText() const { return Control(u"btnSave")->GetText(); }
   // The names of the console's records, in stored order.
   QStringList RecordNames(int host) {
@@ -172,14 +169,14 @@ TEST_F(HomePageTest, DeleteAsksAndRemovesTheConfigurationWithItsMacros) {
   EXPECT_EQ(Names(), names);
   EXPECT_EQ(window->unsaved_mask(), 0u);
 
-  const std::uint8_t macros = state.image->macro.count;
+  const std::uint8_t macros = state.session.image().macro.count;
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdYes);
   Click(u"btnDelete");
   EXPECT_EQ(MessageBoxAnswers::Shown().back().text,
             QStringLiteral("This configuration will be deleted from Manager.\n Are your sure?"));
   EXPECT_EQ(Names(), names.mid(1));
   EXPECT_EQ(Names(), RecordNames(Block().host));
-  const bool macros_went = state.image->macro.count < macros;
+  const bool macros_went = state.session.image().macro.count < macros;
   EXPECT_EQ(window->unsaved_mask(), macros_went ? model::kUnsavedAll : 5u);
 
   // Nothing selected: nothing asked.
@@ -235,9 +232,9 @@ TEST_F(HomePageTest, SaveWritesExactlyTheMarkedRegions) {
     const auto config = AdapterBytes(model::kConfigBlockAddress, sizeof(model::ConfigBlock));
     const auto response = AdapterBytes(model::kResponseBlockAddress, sizeof(model::ResponseBlock));
     // Every region changes; only the marked ones may reach the adapter.
-    ++state.image->macro.records[0].macro_hotkey;
+    ++state.session.image().macro.records[0].macro_hotkey;
     ++Block().records[0].hotkey;
-    ++state.image->response.records[0].data[0];
+    ++state.session.image().response.records[0].data[0];
     window->MarkUnsaved(row.mask);
     adapter.SetRequestLogging(true);
     MessageBoxAnswers::Reset();
@@ -261,9 +258,9 @@ TEST_F(HomePageTest, SaveWritesExactlyTheMarkedRegions) {
     const auto expect = [&](unsigned bit, std::uint32_t address, const auto& region, const auto& old) {
       EXPECT_EQ(AdapterBytes(address, sizeof(region)), (row.mask & bit) ? Bytes(region) : old) << bit;
     };
-    expect(model::kUnsavedMacro, model::kMacroBlockAddress, state.image->macro, macro);
+    expect(model::kUnsavedMacro, model::kMacroBlockAddress, state.session.image().macro, macro);
     expect(model::kUnsavedConfig, model::kConfigBlockAddress, Block(), config);
-    expect(model::kUnsavedResponse, model::kResponseBlockAddress, state.image->response, response);
+    expect(model::kUnsavedResponse, model::kResponseBlockAddress, state.session.image().response, response);
   }
 }
 
@@ -356,9 +353,9 @@ TEST_P(HomePageReplugTest, EditsSurviveAnUnplugDuringSaveOnlyForTheSameAdapter) 
   const bool same_adapter = GetParam();
   OpenHome();
   ++Block().records[0].hotkey;
-  ++state.image->response.records[0].data[0];
+  ++state.session.image().response.records[0].data[0];
   const auto config = Bytes(Block());
-  const auto response = Bytes(state.image->response);
+  const auto response = Bytes(state.session.image().response);
   window->MarkUnsaved(model::kUnsavedConfig | model::kUnsavedResponse);
   adapter.ArmFault(emulator::Fault(emulator::FaultKind::kUnplug, device::kCmdWriteFlash));
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);  // "USB Error"
@@ -380,9 +377,9 @@ TEST_P(HomePageReplugTest, EditsSurviveAnUnplugDuringSaveOnlyForTheSameAdapter) 
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig | model::kUnsavedResponse);
   EXPECT_EQ(SaveText(), QStringLiteral("Save *"));
   EXPECT_EQ(Bytes(Block()), config);
-  EXPECT_EQ(Bytes(state.image->response), response);
+  EXPECT_EQ(Bytes(state.session.image().response), response);
 
-  window->ShowHomePage();
+  Click(u"btnDeviceArrival");
   MessageBoxAnswers::Reset();
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
   Click(u"btnSave");

@@ -12,14 +12,14 @@
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "emulator/VirtualAdapter.h"
-#include "gui/support/KeyImage.h"
-#include "gui/support/KeyPlacement.h"
-#include "gui/support/MainWindowFixture.h"
-#include "gui/support/SyntheticInput.h"
 #include "model/FlashImage.h"
 #include "model/HostType.h"
 #include "model/keys/KeyName.h"
 #include "model/tables/ConfigTable.h"
+#include "support/KeyImage.h"
+#include "support/KeyPlacement.h"
+#include "support/MainWindowFixture.h"
+#include "support/SyntheticInput.h"
 
 namespace torvane::testing {
 namespace {
@@ -37,20 +37,19 @@ class KeyMappingTest : public MainWindowFixture {
  protected:
   // The editing page of the first configuration of `host`.
   void OpenEditing(const char* scenario = "working-mode-1", int host = model::kHostPS4) {
-    ASSERT_TRUE(StartOnAdapterPage(scenario));
-    window->ShowHomePage();
+    ASSERT_TRUE(StartOnHomePage(scenario));
     slot_ = SlotOf(host, 0);
     ASSERT_GE(slot_, 0);
     window->OpenEditPage(slot_);
   }
   // Slot of the n-th configuration of `host`, or -1.
   int SlotOf(int host, int n) const {
-    for (std::size_t i = 0; i < model::UsedConfigCount(state.image->config); ++i) {
-      if (state.image->config.records[i].host_type() == host && n-- == 0) return static_cast<int>(i);
+    for (std::size_t i = 0; i < model::UsedConfigCount(state.session.image().config); ++i) {
+      if (state.session.image().config.records[i].host_type() == host && n-- == 0) return static_cast<int>(i);
     }
     return -1;
   }
-  model::ConfigRecord& Record(int slot) { return state.image->config.records[static_cast<std::size_t>(slot)]; }
+  model::ConfigRecord& Record(int slot) { return state.session.image().config.records[static_cast<std::size_t>(slot)]; }
   model::ConfigRecord& Record() { return Record(slot_); }
   // Clicks `button` and answers the capture dialog with `input`; returns once the dialog and any question after
   // it have ended.
@@ -83,7 +82,7 @@ TEST_F(KeyMappingTest, CapturedInputLandsOnTheButtonAndInTheRecord) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    RemoveKeyEverywhere(*state.image, c.code);
+    RemoveKeyEverywhere(state.session.image(), c.code);
     L1() = 0;
     MessageBoxAnswers::SetNextAnswer(dialogs::kIdNo);  // a question would keep the old key and fail below
     Capture(u"btnPlayKey_L1", c.input);
@@ -102,13 +101,13 @@ TEST_F(KeyMappingTest, TakenKeysAskAndOnlyNoKeepsTheOldKey) {
   const int other = SlotOf(model::kHostPS4, 1);
   ASSERT_GE(other, 0);
   const std::size_t macro = 0;
-  ASSERT_EQ(std::strcmp(state.image->macro.records[macro].owner_name.data(), Record().name.data()), 0);
+  ASSERT_EQ(std::strcmp(state.session.image().macro.records[macro].owner_name.data(), Record().name.data()), 0);
   struct Case {
     const char* what;
     const char16_t* button;  // a key button (L1) or the configuration hot key
     std::function<void(model::FlashImage&)> plant;
   };
-  auto& config = state.image->config;
+  auto& config = state.session.image().config;
   const Case cases[] = {
       {"a reserved global hot key", u"btnPlayKey_L1", [&](auto&) { config.global_hotkeys[2] = kA; }},
       {"another configuration's hot key", u"btnPlayKey_L1", [&](auto&) { Record(other).hotkey = kA; }},
@@ -118,13 +117,13 @@ TEST_F(KeyMappingTest, TakenKeysAskAndOnlyNoKeepsTheOldKey) {
       {"hot key: a reserved global hot key", u"btnHotMapKey", [&](auto&) { config.global_hotkeys[0] = kA; }},
       {"hot key: a key another configuration maps", u"btnHotMapKey", [&](auto&) { Record(other).mapping[1][20] = kA; }},
   };
-  const auto fresh = std::make_unique<model::FlashImage>(*state.image);
+  const auto fresh = std::make_unique<model::FlashImage>(state.session.image());
   RemoveKeyEverywhere(*fresh, kA);
   for (const Case& c : cases) {
     for (const int answer : {dialogs::kIdYes, dialogs::kIdNo}) {
       SCOPED_TRACE(::testing::Message() << c.what << (answer == dialogs::kIdYes ? ", Yes" : ", No"));
-      *state.image = *fresh;
-      c.plant(*state.image);
+      state.session.image() = *fresh;
+      c.plant(state.session.image());
       window->OpenEditPage(slot_);
       const bool hotkey = std::u16string_view(c.button) == u"btnHotMapKey";
       std::uint8_t& target = hotkey ? Record().hotkey : L1();
@@ -144,8 +143,8 @@ TEST_F(KeyMappingTest, TakenKeysAskAndOnlyNoKeepsTheOldKey) {
 
 TEST_F(KeyMappingTest, TheKeyAlreadyThereAndRightClicksAskNothing) {
   OpenEditing();
-  auto& config = state.image->config;
-  RemoveKeyEverywhere(*state.image, kA);
+  auto& config = state.session.image().config;
+  RemoveKeyEverywhere(state.session.image(), kA);
   config.global_hotkeys[0] = kA;  // any check would find this
   L1() = kA;
   const auto before = std::make_unique<model::ConfigBlock>(config);
@@ -169,7 +168,7 @@ TEST_F(KeyMappingTest, TheKeyAlreadyThereAndRightClicksAskNothing) {
 TEST_F(KeyMappingTest, TheSwitchsCaptureButtonIsSlot13) {
   OpenEditing("working-mode-1", model::kHostSwitch);
   ASSERT_GT(Record().used_buttons(), 13u);
-  RemoveKeyEverywhere(*state.image, kA);
+  RemoveKeyEverywhere(state.session.image(), kA);
   Capture(u"btnPlayKey_Capture", [this](toolkit::WindowImplBase& dialog) {
     SaveRendering(QStringLiteral("key_capture_over_edit_page.png"), &dialog);
     TapA(dialog);
@@ -181,7 +180,7 @@ TEST_F(KeyMappingTest, TheSwitchsCaptureButtonIsSlot13) {
 TEST_F(KeyMappingTest, UnpluggingWhileTheDialogWaitsChangesNothingAndReleasesTheInput) {
   OpenEditing("working-mode-7");
   L1() = kA;  // a failed capture must not store its empty key
-  const auto before = std::make_unique<model::ConfigBlock>(state.image->config);
+  const auto before = std::make_unique<model::ConfigBlock>(state.session.image().config);
   bool grabbed = false;
   Capture(u"btnPlayKey_L1", [&](toolkit::WindowImplBase& dialog) {
     grabbed = QWidget::keyboardGrabber() == &dialog;
@@ -190,7 +189,7 @@ TEST_F(KeyMappingTest, UnpluggingWhileTheDialogWaitsChangesNothingAndReleasesThe
   EXPECT_TRUE(grabbed);
   EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
   EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-  EXPECT_EQ(std::memcmp(before.get(), &state.image->config, sizeof(model::ConfigBlock)), 0);
+  EXPECT_EQ(std::memcmp(before.get(), &state.session.image().config, sizeof(model::ConfigBlock)), 0);
   EXPECT_TRUE(MessageBoxAnswers::Shown().isEmpty());
 }
 

@@ -17,12 +17,12 @@
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "editor/macros/MacroStepRow.h"
-#include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
 #include "model/HostType.h"
 #include "model/tables/ConfigTable.h"
 #include "model/tables/MacroTable.h"
 #include "model/tables/NameText.h"
+#include "support/MainWindowFixture.h"
 #include "toolkit/CButtonUI.h"
 #include "toolkit/CComboUI.h"
 #include "toolkit/CEditUI.h"
@@ -48,22 +48,22 @@ class MacroPagesTest : public MainWindowFixture {
   // The macro manager of the first configuration of `host` (the console shown), which starts without macros.
   void OpenManager(int host = -1, const std::function<void()>& shape = {}) {
     ASSERT_TRUE(StartOnAdapterPage());
-    model::ConfigBlock& block = state.image->config;
+    model::ConfigBlock& block = state.session.image().config;
     if (host >= 0) block.host = static_cast<std::uint8_t>(host);
-    window->ShowHomePage();
+    Click(u"btnDeviceArrival");
     while (slot < model::UsedConfigCount(block) && block.records[slot].host_type() != block.host) ++slot;
     ASSERT_LT(slot, model::UsedConfigCount(block));
-    model::DeleteMacrosOf(state.image->macro, Owner(), Record().host_type());
+    model::DeleteMacrosOf(state.session.image().macro, Owner(), Record().host_type());
     if (shape) shape();
     window->OpenEditPage(static_cast<int>(slot));
     window->MarkUnsaved(0);
     Click(u"btnMacro");
     ASSERT_EQ(Page(), app::kPageMacroManager);
   }
-  model::ConfigRecord& Record() { return state.image->config.records[slot]; }
+  model::ConfigRecord& Record() { return state.session.image().config.records[slot]; }
   std::string Owner() { return std::string(model::ReadName(Record().name)); }
   model::MacroRecord* Macro(const std::string& name) {
-    return model::FindMacro(state.image->macro, Owner(), name, Record().host_type());
+    return model::FindMacro(state.session.image().macro, Owner(), name, Record().host_type());
   }
   // A macro of the configuration added to the table directly.
   model::MacroRecord& AddMacro(const char* name, std::size_t steps = 0) {
@@ -73,7 +73,7 @@ class MacroPagesTest : public MainWindowFixture {
     model::StoreName(macro.macro_name, name, model::kMacroNameChars);
     macro.step_count = static_cast<std::uint8_t>(steps);
     for (std::size_t i = 0; i < steps; ++i) macro.steps[i].hold_time = static_cast<std::uint16_t>(10 + i);
-    EXPECT_TRUE(model::AddMacro(state.image->macro, macro));
+    EXPECT_TRUE(model::AddMacro(state.session.image().macro, macro));
     return *Macro(name);
   }
   dialogs::CListCtrlUI* Cards() const { return window->macro_manager().List(); }
@@ -137,7 +137,7 @@ TEST_F(MacroPagesTest, NewMacrosTakeTheFirstFreeNameAndCopiesDropTheHotKey) {
 TEST_F(MacroPagesTest, AFullTableRefusesNewAndCopiedMacros) {
   OpenManager(-1, [this] {
     // 30 macros, all of another configuration but one.
-    model::MacroBlock& block = state.image->macro;
+    model::MacroBlock& block = state.session.image().macro;
     block.count = 0;
     AddMacro("Mine");
     model::MacroRecord other{};
@@ -158,7 +158,7 @@ TEST_F(MacroPagesTest, AFullTableRefusesNewAndCopiedMacros) {
     EXPECT_EQ(box.style, dialogs::kMbOk);
   }
   EXPECT_EQ(CardNames(), QStringList({"Mine"}));
-  EXPECT_EQ(state.image->macro.count, 30);
+  EXPECT_EQ(state.session.image().macro.count, 30);
 }
 
 TEST_F(MacroPagesTest, LeavingTheManagerMarksTheMacrosOnlyWhenTheyChanged) {
@@ -390,13 +390,13 @@ TEST_F(MacroPagesTest, WhatTheEditorHoldsWhenTheAdapterGoesComesBackWithIt) {
 
 TEST_F(MacroPagesTest, AHostileMacroBlockOpensAndIsCorrectedOnTheWayOut) {
   OpenManager(-1, [this] {
-    state.image->macro.count = 0;
+    state.session.image().macro.count = 0;
     model::MacroRecord& macro = AddMacro("x");
     macro.macro_name.fill('N');  // no terminator
     macro.step_count = 250;
     macro.trigger_mode = 9;
     for (auto& step : macro.steps) step = {{200, 27, 255, 0, 1}, 0};
-    state.image->macro.count = 255;
+    state.session.image().macro.count = 255;
   });
   ASSERT_GE(Cards()->GetCount(), 1);
   Edit(0);
@@ -404,7 +404,7 @@ TEST_F(MacroPagesTest, AHostileMacroBlockOpensAndIsCorrectedOnTheWayOut) {
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
   Click(u"closebtn");
   EXPECT_EQ(Messages(), QStringList({kHoldTime}));  // one warning for every row
-  const model::MacroRecord& macro = state.image->macro.records[0];
+  const model::MacroRecord& macro = state.session.image().macro.records[0];
   EXPECT_EQ(macro.step_count, 67);
   EXPECT_EQ(macro.steps[66].hold_time.get(), 8);
   EXPECT_EQ(macro.steps[0].buttons, (std::array<std::uint8_t, 5>{0, 0, 0, 0, 1}));

@@ -8,8 +8,8 @@
 #include "app/MainPage.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
-#include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
+#include "support/MainWindowFixture.h"
 #include "toolkit/CButtonUI.h"
 
 namespace torvane::testing {
@@ -29,8 +29,7 @@ TEST_F(MainWindowCloseTest, ClosesAtOnceWithoutChangesOrWithoutAdapter) {
 }
 
 TEST_F(MainWindowCloseTest, UnsavedChangesAskBeforeDiscarding) {
-  ASSERT_TRUE(StartOnAdapterPage());
-  window->ShowHomePage();
+  ASSERT_TRUE(StartOnHomePage());
   window->MarkUnsaved(model::kUnsavedMacro);
 
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdNo);
@@ -57,8 +56,7 @@ TEST_F(MainWindowCloseTest, UnsavedChangesAskBeforeDiscarding) {
 }
 
 TEST_F(MainWindowCloseTest, InnerPagesStepBackInsteadOfClosing) {
-  ASSERT_TRUE(StartOnAdapterPage());
-  window->ShowHomePage();
+  ASSERT_TRUE(StartOnHomePage());
 
   window->SelectPage(app::kPagePlayEdit);
   window->Close(1);
@@ -85,12 +83,11 @@ TEST_F(MainWindowCloseTest, InnerPagesStepBackInsteadOfClosing) {
 }
 
 TEST_F(MainWindowCloseTest, LeavingTheMacroManagerAfterAChangeMarksTheMacroBlock) {
-  ASSERT_TRUE(StartOnAdapterPage());
-  window->ShowHomePage();
+  ASSERT_TRUE(StartOnHomePage());
   window->SelectPage(app::kPageMacroManager);
   window->TakeMacroSnapshot();
   // A change in the block's last reserved byte counts as much as one in a record.
-  state.image->macro.reserved_16295[87] ^= 0xFF;
+  state.session.image().macro.reserved_16295[87] ^= 0xFF;
   window->Close(1);
   EXPECT_TRUE(IsOpen());
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedMacro);

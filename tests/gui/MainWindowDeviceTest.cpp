@@ -10,11 +10,12 @@
 #include "device/DeviceMessages.h"
 #include "device/ProtocolCodes.h"
 #include "device/ReadResult.h"
+#include "device/ResultTarget.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "emulator/Scenarios.h"
-#include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
+#include "support/MainWindowFixture.h"
 #include "toolkit/WindowMessage.h"
 
 namespace torvane::testing {
@@ -34,7 +35,8 @@ class MainWindowDeviceTest : public MainWindowFixture {
     read->run_status.bytes = {3, 0, 0, 0};
     read->image = model::MakeFlashImage();
     read->image->config.host = host;
-    toolkit::PostMessage(window->Ref(), static_cast<unsigned>(message), wparam, 0, std::move(read));
+    toolkit::PostMessage(window->Ref(), static_cast<unsigned>(message), wparam, 0,
+                         std::any(device::ResultPayload(std::move(read))));
     QCoreApplication::sendPostedEvents();
   }
 };
@@ -47,9 +49,9 @@ TEST_F(MainWindowDeviceTest, StartsWithoutAdapterOnTheConnectPageAndStaysThere) 
   EXPECT_EQ(window->MappingGroupName(0), QStringLiteral("Primary Mapping"));
   EXPECT_EQ(window->MappingGroupName(1), QStringLiteral("Secondary Mapping"));
   // The default regions are built at start-up, ready for a restore.
-  EXPECT_TRUE(model::IsValid(state.defaults->config));
-  EXPECT_TRUE(model::IsValid(state.defaults->macro));
-  EXPECT_TRUE(model::IsValid(state.defaults->response));
+  EXPECT_TRUE(model::IsValid(state.session.defaults().config));
+  EXPECT_TRUE(model::IsValid(state.session.defaults().macro));
+  EXPECT_TRUE(model::IsValid(state.session.defaults().response));
 
   EXPECT_FALSE(WaitUntil([this] { return Page() != kPageDeviceRemove; }, 1500));
   EXPECT_EQ(adapter.TotalRequests(), 0u);
@@ -64,7 +66,7 @@ TEST_F(MainWindowDeviceTest, AdapterPresentAtStartIsReadAfterTheSettleSecond) {
   ASSERT_TRUE(WaitUntil([this] { return Page() == kPageDeviceArrival; }, 10000));
   EXPECT_FALSE(window->IsSettling());
   EXPECT_EQ(state.context.device_path(), "virtual/VID_0E3A&PID_B372");
-  EXPECT_TRUE(model::IsValid(state.image->config));
+  EXPECT_TRUE(model::IsValid(state.session.image().config));
 }
 
 TEST_F(MainWindowDeviceTest, PluggedInLaterLandsOnTheAdapterPage) {
@@ -85,8 +87,7 @@ TEST_F(MainWindowDeviceTest, UnpluggedWithinTheSettleSecondIsNeverRead) {
 }
 
 TEST_F(MainWindowDeviceTest, UnplugOnTheAdapterPageReturnsToTheConnectPageAndResetsSave) {
-  ASSERT_TRUE(StartOnAdapterPage());
-  window->ShowHomePage();
+  ASSERT_TRUE(StartOnHomePage());
   window->MarkUnsaved(model::kUnsavedConfig | model::kUnsavedResponse);
   ASSERT_EQ(Control(u"btnSave")->GetText(), QStringLiteral("Save *"));
   ASSERT_TRUE(Control(u"btnSave")->IsEnabled());
@@ -167,21 +168,21 @@ TEST_F(MainWindowDeviceTest, ResultsForAnAdapterThatHasGoneAreIgnored) {
 TEST_F(MainWindowDeviceTest, OnlyAReadOfThePresentAdapterReplacesTheShownImage) {
   ASSERT_TRUE(StartOnAdapterPage());
   const std::uint64_t tag = window->presence().adapter_tag();
-  const model::FlashImage* shown = state.image.get();
+  const model::FlashImage* shown = &state.session.image();
   PostResult(device::MSG_READ_DONE, 0, tag - 1, 77);  // late, from an earlier plug-in
   PostResult(device::MSG_INCOMPATIBLE, 2, tag - 1);
-  EXPECT_NE(state.image->config.host, 77);
+  EXPECT_NE(state.session.image().config.host, 77);
   EXPECT_EQ(Page(), kPageDeviceArrival);
 
   PostResult(device::MSG_READ_DONE, 0, tag, 78);
-  EXPECT_EQ(state.image->config.host, 78);
-  EXPECT_EQ(state.run_status.working_mode(), 3);
-  EXPECT_EQ(state.image.get(), shown) << "the shown image keeps its place";
+  EXPECT_EQ(state.session.image().config.host, 78);
+  EXPECT_EQ(state.session.run_status().working_mode(), 3);
+  EXPECT_EQ(&state.session.image(), shown) << "the shown image keeps its place";
 
   adapter.Unplug();
   ASSERT_TRUE(WaitUntil([this] { return Page() == kPageDeviceRemove; }));
   PostResult(device::MSG_READ_DONE, 0, tag, 79);  // finished after its adapter went away
-  EXPECT_EQ(state.image->config.host, 78);
+  EXPECT_EQ(state.session.image().config.host, 78);
   EXPECT_EQ(Page(), kPageDeviceRemove);
 }
 

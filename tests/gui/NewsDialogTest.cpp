@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "editor/exchange/NewsFile.h"
-#include "gui/support/MainWindowFixture.h"
+#include "core/ManagerFolders.h"
+#include "core/news/NewsFile.h"
 #include "model/LittleEndian.h"
 #include "model/exchange/DigestField.h"
 #include "model/exchange/NewsStore.h"
+#include "support/MainWindowFixture.h"
 #include "toolkit/CButtonUI.h"
 #include "toolkit/CRichEditUI.h"
 
@@ -51,7 +52,7 @@ Bytes MakeRecord(const News& news) {
 }
 
 Bytes StoredNews() {
-  QFile file(editor::NewsFilePath());
+  QFile file(QString::fromStdString(core::NewsFilePath()));
   if (!file.open(QIODevice::ReadOnly)) return {};
   const QByteArray bytes = file.readAll();
   return {bytes.begin(), bytes.end()};
@@ -59,8 +60,8 @@ Bytes StoredNews() {
 
 class NewsDialogTest : public MainWindowFixture {
  protected:
-  void SetUp() override { QFile::remove(editor::NewsFilePath()); }
-  void TearDown() override { QFile::remove(editor::NewsFilePath()); }
+  void SetUp() override { QFile::remove(QString::fromStdString(core::NewsFilePath())); }
+  void TearDown() override { QFile::remove(QString::fromStdString(core::NewsFilePath())); }
   QString ButtonText() const { return Control(u"btnMessage")->GetText(); }
 };
 
@@ -125,16 +126,16 @@ TEST_F(NewsDialogTest, ShowsTheMessageAndMarksItReadOnce) {
     EXPECT_TRUE(Control(u"btnMessage")->GetUserData().isEmpty());
 
     // A second showing finds it read and writes nothing.
-    QFile::remove(editor::NewsFilePath());
+    QFile::remove(QString::fromStdString(core::NewsFilePath()));
     WhenModalShows(u"messageContentEdit", [](toolkit::WindowImplBase& dialog) { dialog.Close(1); });
     Click(u"btnMessage");
-    EXPECT_FALSE(QFile::exists(editor::NewsFilePath()));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(core::NewsFilePath())));
   }
 }
 
 TEST_F(NewsDialogTest, AStoredMessageComesBackAtStartAndOnlyALaterOneReplacesIt) {
   const Bytes record = MakeRecord({5, "Kept", "", "", "From the last run."});
-  ASSERT_TRUE(editor::StoreNewsFile(record));
+  ASSERT_TRUE(core::StoreNewsFile(record));
   StartWindow(false);
   EXPECT_TRUE(IsShown(u"btnMessage"));
   EXPECT_TRUE(Control(u"btnMessage")->focusPolicy() & Qt::TabFocus);

@@ -7,12 +7,12 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 
-#include "app/FirmwareProcedures.h"
 #include "app/MainPage.h"
+#include "core/FirmwareProcedures.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
-#include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
+#include "support/MainWindowFixture.h"
 #include "toolkit/CButtonUI.h"
 #include "toolkit/SkinArchive.h"
 
@@ -31,7 +31,8 @@ TEST_F(PageRenderTest, EveryPageRendersAtTheWindowSize) {
   window->SelectPage(app::kPageIncompatible);
   SaveRendering(QStringLiteral("main_page1_incompatible.png"));
 
-  window->ShowHomePage();
+  window->SelectPage(app::kPageDeviceArrival);
+  Click(u"btnDeviceArrival");
   SaveRendering(QStringLiteral("main_page4_home.png"));
   window->MarkUnsaved(model::kUnsavedConfig);
   SaveRendering(QStringLiteral("main_page4_home_unsaved.png"));
@@ -89,13 +90,13 @@ TEST_F(PageRenderTest, TheAdapterPageAndItsQuestionsRender) {
   QCoreApplication::sendEvent(adapter_button, &release);
   EXPECT_EQ(Page(), app::kPageDeviceArrival);
 
-  app::FirmwareProcedures procedures(*window, state);
+  core::FirmwareProcedures procedures(state.session, *window);
   RenderModal(u"YesBtn", QStringLiteral("question_upgrade_firmware.png"), dialogs::kIdNo);
-  EXPECT_EQ(procedures.UpgradeFirmware(), app::FirmwareProcedures::kUpgradeDeclined);
+  EXPECT_EQ(procedures.UpgradeFirmware(), core::ProcedureOutcome::kDeclined);
   RenderModal(u"YesBtn", QStringLiteral("question_restore_configuration.png"), dialogs::kIdNo);
-  EXPECT_EQ(procedures.RestoreConfiguration(), app::FirmwareProcedures::kRestoreDeclined);
+  EXPECT_EQ(procedures.RestoreConfiguration(), core::ProcedureOutcome::kDeclined);
   RenderModal(u"btnRestoreFactoryConfig", QStringLiteral("restore_factory_dlg.png"), 0);
-  procedures.RunUpgradeButton();
+  Click(u"btnUpgrade");
   EXPECT_TRUE(dialogs::MessageBoxAnswers::Shown().isEmpty());
 }
 

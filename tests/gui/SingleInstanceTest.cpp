@@ -4,8 +4,8 @@
 #include "app/MainPage.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
-#include "gui/support/MainWindowFixture.h"
 #include "platform/SingleInstance.h"
+#include "support/MainWindowFixture.h"
 
 namespace torvane::testing {
 namespace {

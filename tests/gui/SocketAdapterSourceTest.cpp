@@ -13,7 +13,7 @@
 
 #include "app/SocketAdapterSource.h"
 #include "device/DevicePresence.h"
-#include "gui/support/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 namespace torvane::testing {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "app/MainPage.h"
 #include "dialogs/MessageBoxAnswers.h"
-#include "gui/support/MainWindowFixture.h"
 #include "model/FlashImage.h"
+#include "support/MainWindowFixture.h"
 #include "toolkit/CControlUI.h"
 #include "toolkit/WindowImplBase.h"
 
@@ -90,11 +90,11 @@ class TabOrderTest : public MainWindowFixture {
 
 TEST_F(TabOrderTest, EveryPageAndDialogIsWalkedByTab) {
   ExpectTabReachesEveryControl(*window, "adapter page");
-  window->ShowHomePage();
+  Click(u"btnDeviceArrival");
   ExpectTabReachesEveryControl(*window, "configuration list");
 
   std::size_t slot = 0;
-  const model::ConfigBlock& block = state.image->config;
+  const model::ConfigBlock& block = state.session.image().config;
   while (block.records[slot].host_type() != block.host) ++slot;
   window->OpenEditPage(static_cast<int>(slot));
   ASSERT_EQ(Page(), app::kPagePlayEdit);

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/UsbAdapterSource.h"
-#include "gui/support/FakeHotplugMonitor.h"
-#include "gui/support/MainWindowFixture.h"
+#include "support/FakeHotplugMonitor.h"
+#include "support/MainWindowFixture.h"
 
 namespace torvane::testing {
 namespace {

@@ -65,8 +65,8 @@ TEST(LocaleCodePageTest, InstallingFollowsTheLocaleAndTellsTheModel) {
     EXPECT_EQ(codec.code_page(), 950u);
     EXPECT_EQ(&CurrentNarrowTextCodec(), &codec);
     EXPECT_EQ(model::NarrowEncoding::Current().code_page(), 950u);
-    EXPECT_EQ(DecodeNarrow("\xA4\xA4"), QString::fromUtf8("中"));
-    EXPECT_EQ(EncodeNarrow(u"中"), "\xA4\xA4");
+    EXPECT_EQ(NarrowToUtf8("\xA4\xA4"), "中");
+    EXPECT_EQ(Utf8ToNarrow("中"), "\xA4\xA4");
   }
   InstallNarrowTextCodec();  // back to the test's own locale
   model::NarrowEncoding::SetCurrent(before);

@@ -16,10 +16,6 @@ std::unique_ptr<IconvNarrowTextCodec> Codec(unsigned code_page) {
   return codec;
 }
 
-std::string Utf8(const QString& text) {
-  return text.toStdString();
-}
-
 TEST(NarrowTextCodecTest, TextRoundTripsThroughTheCodePage) {
   const struct {
     unsigned code_page;
@@ -37,8 +33,8 @@ TEST(NarrowTextCodecTest, TextRoundTripsThroughTheCodePage) {
   for (const auto& c : cases) {
     const auto codec = Codec(c.code_page);
     if (!codec) continue;
-    EXPECT_EQ(codec->Encode(QString::fromUtf8(c.text)), c.bytes) << c.code_page << ' ' << c.text;
-    EXPECT_EQ(Utf8(codec->Decode(c.bytes)), c.text) << c.code_page << ' ' << c.text;
+    EXPECT_EQ(codec->Encode(c.text), c.bytes) << c.code_page << ' ' << c.text;
+    EXPECT_EQ(codec->Decode(c.bytes), c.text) << c.code_page << ' ' << c.text;
     EXPECT_EQ(codec->encoding().code_page(), c.code_page);
   }
 }
@@ -47,16 +43,17 @@ TEST(NarrowTextCodecTest, CharactersTheCodePageLacksBecomeQuestionMarks) {
   const auto western = Codec(1252);
   const auto chinese = Codec(936);
   ASSERT_TRUE(western && chinese);
-  // One '?' per character, also for one outside the 16-bit range.
-  EXPECT_EQ(western->Encode(QString::fromUtf8("a中b😀c")), "a?b?c");
-  EXPECT_EQ(chinese->Encode(QString::fromUtf8("名😀字")), "\xC3\xFB?\xD7\xD6");
-  EXPECT_EQ(western->Encode(QStringView(u"x\xD800y")), "x?y");  // a lone surrogate
-  EXPECT_EQ(western->Encode(QString()), "");
+  // One '?' per character, also for one outside the 16-bit range, and per byte that is no UTF-8.
+  EXPECT_EQ(western->Encode("a中b😀c"), "a?b?c");
+  EXPECT_EQ(chinese->Encode("名😀字"), "\xC3\xFB?\xD7\xD6");
+  EXPECT_EQ(western->Encode("x\xFFy"), "x?y");
+  EXPECT_EQ(western->Encode("x\xE4"), "x?");  // a character cut off at the end
+  EXPECT_EQ(western->Encode(""), "");
 
   // Bytes that are no character come out as U+FFFD and do not stop the rest.
-  EXPECT_EQ(Utf8(chinese->Decode("\xD6\xD0\xD6")), "中\uFFFD");
-  EXPECT_EQ(Utf8(chinese->Decode("\xFF"
-                                 "a")),
+  EXPECT_EQ(chinese->Decode("\xD6\xD0\xD6"), "中\uFFFD");
+  EXPECT_EQ(chinese->Decode("\xFF"
+                            "a"),
             "\uFFFD"
             "a");
 }
@@ -64,10 +61,10 @@ TEST(NarrowTextCodecTest, CharactersTheCodePageLacksBecomeQuestionMarks) {
 TEST(NarrowTextCodecTest, EncodedNamesAreCutAtCharacterBoundaries) {
   const auto chinese = Codec(936);
   ASSERT_TRUE(chinese);
-  const std::string stored = chinese->Encode(QString::fromUtf8("a名字很长"));
+  const std::string stored = chinese->Encode("a名字很长");
   // 6 bytes end inside the third character; the cut keeps "a" and two.
   const std::string_view cut = model::CutName(stored, 39, 6, chinese->encoding());
-  EXPECT_EQ(Utf8(chinese->Decode(cut)), "a名字");
+  EXPECT_EQ(chinese->Decode(cut), "a名字");
   EXPECT_EQ(model::CutName(stored, 2, 39, chinese->encoding()), stored.substr(0, 3));
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "CppArrayWriter.h"
+#include "EmbeddingSource.h"
 #include "SkinMembers.h"
 #include "ZipWriter.h"
 
@@ -55,7 +55,9 @@ int main(int argc, char** argv) {
       std::ifstream in(output, std::ios::binary);
       const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
       if (!in && !in.eof()) throw std::runtime_error("cannot read back " + output.string());
-      WriteEmbeddingSource(bytes, embed_source);
+      torvane::embed::WriteEmbeddingSource(
+          bytes, {"skinpack from the skin archive", "skin/EmbeddedSkin.h", "torvane::skin", "EmbeddedSkinArchive", ""},
+          embed_source);
     }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s: %s\n", argv[0], error.what());

@@ -1,13 +1,13 @@
 #include "editor/curve/CCurveDlg.h"
-#include "editor/exchange/CurveExchangeFlow.h"
 
+#include "core/exchange/CurveExchangeFlow.h"
 #include "editor/EditorHost.h"
 #include "editor/curve/HeldKeys.h"
 #include "model/keys/KeyCodes.h"
 #include "model/params/CurveText.h"
 #include "model/tables/NameText.h"
-#include "platform/NarrowText.h"
 #include "toolkit/CChartUI.h"
+#include "toolkit/NarrowText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -48,7 +48,7 @@ void Show(toolkit::CChartUI* chart, const model::Curve& stored) {
 }  // namespace
 
 int CCurveDlg::Run(EditorHost& host, model::ConfigRecord& record) {
-  CCurveDlg dialog(record);
+  CCurveDlg dialog(host.FlowHost(), record);
   if (!dialog.Create(&host.Window(), QStringLiteral("Curve Edit"))) {
     qWarning("CurveDlg not shown: %s", qUtf8Printable(dialog.GetBuildError()));
     return 0;
@@ -56,7 +56,8 @@ int CCurveDlg::Run(EditorHost& host, model::ConfigRecord& record) {
   return dialog.ShowModal();
 }
 
-CCurveDlg::CCurveDlg(model::ConfigRecord& record) : record_(record), copy_(record) {}
+CCurveDlg::CCurveDlg(core::Host& flow_host, model::ConfigRecord& record)
+    : flow_host_(flow_host), record_(record), copy_(record) {}
 
 CCurveDlg::~CCurveDlg() = default;
 
@@ -117,10 +118,11 @@ void CCurveDlg::Notify(toolkit::TNotifyUI& msg) {
     if (hip_ != nullptr && ads_ != nullptr) hip_->SetPoints(ads_->GetPoints());
   } else if (name == u"btnExport") {
     const model::CurvePair charts = ChartCurves();
-    ExportCurves(this, copy_, {charts.hip, charts.ads});
+    core::ExportCurves(flow_host_, copy_, {charts.hip, charts.ads});
   } else if (name == u"btnImport") {
     // The charts take the file's curves; the record only with Ok.
-    if (const std::optional<CurveCharts> imported = ImportCurves(this)) ShowChartCurves(imported->hip, imported->ads);
+    const core::CurveImportResult imported = core::ImportCurves(flow_host_);
+    if (imported.outcome == core::ExchangeOutcome::kDone) ShowChartCurves(imported.charts.hip, imported.charts.ads);
   }
 }
 

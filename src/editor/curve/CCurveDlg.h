@@ -10,6 +10,10 @@ namespace torvane::toolkit {
 class CChartUI;
 }
 
+namespace torvane::core {
+class Host;
+}
+
 namespace torvane::editor {
 
 class EditorHost;
@@ -22,7 +26,8 @@ class CCurveDlg : public toolkit::WindowImplBase {
   // Runs the dialog over the main window; the modal result (1 after Ok, Escape or the close button).
   static int Run(EditorHost& host, model::ConfigRecord& record);
 
-  explicit CCurveDlg(model::ConfigRecord& record);
+  // `flow_host` runs the curve files' export and import.
+  CCurveDlg(core::Host& flow_host, model::ConfigRecord& record);
   ~CCurveDlg() override;
 
   QString GetWindowClassName() const override;
@@ -45,6 +50,7 @@ class CCurveDlg : public toolkit::WindowImplBase {
   // The curves this configuration's game starts with (neutral for most games).
   model::CurvePair GameCurves() const;
 
+  core::Host& flow_host_;
   model::ConfigRecord& record_;
   const model::ConfigRecord copy_;
   toolkit::CChartUI* hip_ = nullptr;

@@ -9,6 +9,8 @@
 
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
+#include "model/exchange/ExchangeMessages.h"
+#include "model/exchange/SuggestedFileName.h"
 
 namespace torvane::editor {
 
@@ -61,7 +63,7 @@ std::optional<QString> QtFileDialogs::ChooseSave(QWidget* owner, const QString& 
   // The dialog asked about the name it returned; one made longer here may name another existing file.
   if (path != *chosen && QFileInfo::exists(path)) {
     const QString question =
-        QStringLiteral("\n%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
+        QString::fromStdString(model::ReplaceFileQuestion(QFileInfo(path).fileName().toStdString()));
     if (dialogs::ShowMessageBox(title, owner, question, dialogs::kMbYesNo) != dialogs::kIdYes) return std::nullopt;
   }
   return path;
@@ -78,10 +80,7 @@ void QtFileDialogs::RememberFolderOf(const QString& file_path) {
 }
 
 QString QtFileDialogs::WithExtension(const QString& path, model::ExchangeKind kind) {
-  // Only the kind's own extension counts: the open dialog shows no other.
-  const QString ending = u'.' + Extension(kind);
-  if (path.endsWith(ending, Qt::CaseInsensitive)) return path;
-  return path + ending;
+  return QString::fromStdString(model::WithExtension(path.toStdString(), kind));
 }
 
 }  // namespace torvane::editor

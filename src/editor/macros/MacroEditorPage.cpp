@@ -19,10 +19,10 @@
 #include "model/tables/MacroTable.h"
 #include "model/tables/NameText.h"
 #include "model/tables/TableMessages.h"
-#include "platform/NarrowText.h"
 #include "toolkit/CComboUI.h"
 #include "toolkit/CEditUI.h"
 #include "toolkit/CListUI.h"
+#include "toolkit/NarrowText.h"
 #include "toolkit/TNotifyUI.h"
 #include "toolkit/WindowImplBase.h"
 
@@ -99,7 +99,7 @@ bool MacroEditorPage::Open(model::ConfigRecord& owner, const std::string& name) 
 void MacroEditorPage::ShowHeader(const model::MacroRecord& macro) {
   toolkit::WindowImplBase& window = host_.Window();
   if (auto* button = window.FindControl(kHotKeyButton)) ShowKey(*button, macro.macro_hotkey);
-  window.SetControlText(kNameEdit, platform::DecodeNarrow(model::ReadName(macro.macro_name)));
+  window.SetControlText(kNameEdit, toolkit::DecodeNarrow(model::ReadName(macro.macro_name)));
   if (auto* edit = window.FindControl<toolkit::CEditUI>(kNameEdit)) {
     shown_name_ = edit->GetText();
     // The field takes the focus, not the control around it: it carries the name that is announced.
@@ -214,7 +214,7 @@ void MacroEditorPage::CheckName(bool ask) {
     return;
   }
   // Compared as it would be stored, so a name that the cut makes equal to another's is refused too.
-  const std::string encoded = platform::EncodeNarrow(text);
+  const std::string encoded = toolkit::EncodeNarrow(text);
   const std::string_view stored = model::CutName(encoded, model::kMacroNameChars, model::kMacroNameSize - 1);
   if (stored == name_) return;
   const int other = model::FindMacroIndex(host_.Image().macro, model::ReadName(owner_->name), stored, Host());
@@ -242,7 +242,7 @@ void MacroEditorPage::Store(bool ask) {
   }
   // An untouched name stays byte for byte, even one that the code page cannot show.
   if (const auto* edit = window.FindControl(kNameEdit); edit && edit->GetText() != shown_name_) {
-    model::StoreName(macro->macro_name, platform::EncodeNarrow(edit->GetText()), model::kMacroNameChars);
+    model::StoreName(macro->macro_name, toolkit::EncodeNarrow(edit->GetText()), model::kMacroNameChars);
     name_ = std::string(model::ReadName(macro->macro_name));
     shown_name_ = edit->GetText();
   }

@@ -1,11 +1,11 @@
 #include "editor/macros/MacroManagerPage.h"
 
+#include "core/exchange/MacroExchangeFlow.h"
 #include "dialogs/CListCtrlUI.h"
 #include "dialogs/ListCtrlEntries.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
 #include "editor/EditorHost.h"
-#include "editor/exchange/MacroExchangeFlow.h"
 #include "model/ConfigRecord.h"
 #include "model/FlashImage.h"
 #include "model/keys/KeyClass.h"
@@ -14,8 +14,8 @@
 #include "model/tables/MacroTable.h"
 #include "model/tables/NameText.h"
 #include "model/tables/TableMessages.h"
-#include "platform/NarrowText.h"
 #include "toolkit/CComboUI.h"
+#include "toolkit/NarrowText.h"
 #include "toolkit/TNotifyUI.h"
 #include "toolkit/WindowImplBase.h"
 
@@ -29,7 +29,7 @@ constexpr char16_t kOwnerLabel[] = u"lblMacroOwner";
 constexpr char16_t kTriggerCombo[] = u"comboTriggerBehavior";
 
 QString Decoded(std::string_view narrow) {
-  return platform::DecodeNarrow(narrow);
+  return toolkit::DecodeNarrow(narrow);
 }
 
 }  // namespace
@@ -88,7 +88,8 @@ bool MacroManagerPage::Notify(toolkit::TNotifyUI& msg, const model::ConfigRecord
     ExportSelected(owner);
   } else if (name == u"btnImportMacro") {
     // The import appends the macro at the table's end.
-    if (ImportMacro(host_, owner)) Added(static_cast<int>(model::UsedMacroCount(host_.Image().macro)) - 1, true, {});
+    if (core::ImportMacro(host_.Session(), host_.FlowHost(), owner) == core::ExchangeOutcome::kDone)
+      Added(static_cast<int>(model::UsedMacroCount(host_.Image().macro)) - 1, true, {});
   } else {
     return false;
   }
@@ -100,7 +101,7 @@ std::optional<std::string> MacroManagerPage::SelectedMacro(const model::ConfigRe
   const toolkit::CControlUI* item = list != nullptr ? list->GetItemAt(list->GetCurSel()) : nullptr;
   const auto* label = item != nullptr ? item->findChild<toolkit::CControlUI*>(QStringLiteral("macro_name")) : nullptr;
   if (label == nullptr) return std::nullopt;
-  std::string name = platform::EncodeNarrow(label->GetText());
+  std::string name = toolkit::EncodeNarrow(label->GetText());
   if (model::FindMacroIndex(host_.Image().macro, model::ReadName(owner.name), name, owner.host_type()) < 0) {
     return std::nullopt;
   }
@@ -148,7 +149,7 @@ void MacroManagerPage::ExportSelected(const model::ConfigRecord& owner) {
   const std::optional<std::string> name = SelectedMacro(owner);
   if (!name) return;
   const int index = model::FindMacroIndex(host_.Image().macro, model::ReadName(owner.name), *name, owner.host_type());
-  if (index >= 0) ExportMacro(host_, static_cast<std::size_t>(index));
+  if (index >= 0) core::ExportMacro(host_.Session(), host_.FlowHost(), static_cast<std::size_t>(index));
 }
 
 void MacroManagerPage::EditSelected(const model::ConfigRecord& owner) {

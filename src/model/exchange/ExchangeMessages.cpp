@@ -97,4 +97,8 @@ std::string OccupiedKeyQuestion(std::uint8_t key_code) {
   return text;
 }
 
+std::string ReplaceFileQuestion(std::string_view file_name) {
+  return "\n" + std::string(file_name) + " already exists.\nDo you want to replace it?";
+}
+
 }  // namespace torvane::model

@@ -49,5 +49,7 @@ std::string ReadFailureMessage(ExchangeKind kind, int read_result, int system_er
 std::string ImportMessage(ExchangeKind kind, ExchangeResult result);
 // The question asked before taking over a key that is in use.
 std::string OccupiedKeyQuestion(std::uint8_t key_code);
+// The question asked before an export replaces the file called `file_name`.
+std::string ReplaceFileQuestion(std::string_view file_name);
 
 }  // namespace torvane::model

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <utility>
 
 #include "model/HostType.h"
@@ -40,6 +41,17 @@ std::string SuggestedMacroFileName(const MacroRecord& record) {
 
 std::string SuggestedCurveFileName(const ConfigRecord& record) {
   return Blanked(std::string(ReadName(record.name)), true);
+}
+
+std::string WithExtension(std::string_view path, ExchangeKind kind) {
+  const std::string ending = "." + std::string(FileType(kind).extension);
+  const bool has_it =
+      path.size() >= ending.size() &&
+      std::equal(ending.begin(), ending.end(), path.end() - static_cast<std::ptrdiff_t>(ending.size()),
+                 [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                 });
+  return has_it ? std::string(path) : std::string(path) + ending;
 }
 
 }  // namespace torvane::model

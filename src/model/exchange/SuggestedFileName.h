@@ -5,6 +5,7 @@
 
 #include "model/ConfigRecord.h"
 #include "model/MacroRecord.h"
+#include "model/exchange/ExchangeFiles.h"
 
 namespace torvane::model {
 
@@ -22,5 +23,9 @@ std::string SuggestedConfigFileName(const ConfigRecord& record);
 std::string SuggestedMacroFileName(const MacroRecord& record);
 // The configuration's name alone, every ':' made a blank.
 std::string SuggestedCurveFileName(const ConfigRecord& record);
+
+// `path` ending in the kind's extension (".vqc", ...): added unless it ends in it already, whatever the case. Only
+// the kind's own extension counts, since the open dialog shows no other.
+std::string WithExtension(std::string_view path, ExchangeKind kind);
 
 }  // namespace torvane::model

@@ -16,8 +16,8 @@ class IconvNarrowTextCodec final : public NarrowTextCodec {
   static std::unique_ptr<IconvNarrowTextCodec> Create(unsigned code_page);
 
   unsigned code_page() const override { return code_page_; }
-  QString Decode(std::string_view narrow) const override;
-  std::string Encode(QStringView text) const override;
+  std::string Decode(std::string_view narrow) const override;
+  std::string Encode(std::string_view utf8) const override;
 
  private:
   struct Closer {
@@ -30,8 +30,8 @@ class IconvNarrowTextCodec final : public NarrowTextCodec {
 
   unsigned code_page_;
   mutable std::mutex mutex_;  // iconv keeps conversion state in its converter
-  Converter decoder_;         // code page to UTF-32
-  Converter encoder_;         // UTF-32 to code page
+  Converter decoder_;         // code page to UTF-8
+  Converter encoder_;         // UTF-8 to code page
 };
 
 }  // namespace torvane::platform

@@ -1,4 +1,5 @@
-// The Linux choice for every platform interface; a build for another system brings its own file in its folder.
+// The Linux choice for every platform interface of the UI thread (the narrow text codec's is NarrowTextChoice.cpp);
+// a build for another system brings its own files in its folder.
 #include <unistd.h>
 
 #include <QDesktopServices>
@@ -13,13 +14,10 @@
 #include "platform/HotplugMonitor.h"
 #include "platform/InputCapture.h"
 #include "platform/KeyTranslator.h"
-#include "platform/NarrowText.h"
 #include "platform/OpenLink.h"
 #include "platform/ProcessFigures.h"
 #include "platform/SingleInstance.h"
 #include "platform/linux/EvdevKeyTranslator.h"
-#include "platform/linux/IconvNarrowTextCodec.h"
-#include "platform/linux/LocaleCodePage.h"
 #include "platform/linux/LockFileInstance.h"
 #include "platform/linux/PrivateFolder.h"
 #include "platform/linux/ProcSelfFigures.h"
@@ -45,14 +43,6 @@ const KeyTranslator& KeyTranslator::Native() {
 
 std::unique_ptr<InputCapture> InputCapture::Create() {
   return std::make_unique<QtInputCapture>();
-}
-
-std::unique_ptr<NarrowTextCodec> CreateNarrowTextCodec(unsigned code_page) {
-  return IconvNarrowTextCodec::Create(code_page);
-}
-
-unsigned UserAnsiCodePage() {
-  return AnsiCodePageForLocale(UserCtypeLocale());
 }
 
 ProcessFigures ProcessFigures::Measure() {

@@ -34,6 +34,22 @@ TEST(SuggestedFileNameTest, MacroNamesKeepTheirColons) {
   EXPECT_EQ(SuggestedMacroFileName(macro), std::string(30, 'm'));
 }
 
+TEST(SuggestedFileNameTest, ChosenNamesEndInTheKindsExtension) {
+  const struct {
+    const char* chosen;
+    const char* written;
+  } cases[] = {
+      {"/f/Race(PS4)", "/f/Race(PS4).vqc"},
+      {"/f/F1 2019.5(PS4)", "/f/F1 2019.5(PS4).vqc"},  // a dot in the name is no extension
+      {"/f/race.VQC", "/f/race.VQC"},
+      {"/f/race.vqm", "/f/race.vqm.vqc"},
+      {"vqc", "vqc.vqc"},
+  };
+  for (const auto& test : cases) EXPECT_EQ(WithExtension(test.chosen, ExchangeKind::kConfig), test.written);
+  EXPECT_EQ(WithExtension("curves", ExchangeKind::kCurve), "curves.vql");
+  EXPECT_EQ(ReplaceFileQuestion("a.vqm"), "\na.vqm already exists.\nDo you want to replace it?");
+}
+
 TEST(ExchangeMessagesTest, ReadAndWriteResults) {
   EXPECT_EQ(ReadFailureMessage(ExchangeKind::kConfig, kFileWrongSize, 5),
             "\nFailed to import file!\r\n[Error:  Incompatible version]");

@@ -1,8 +1,8 @@
 #include "dialogs/CHelpDlg.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "model/FlashImage.h"
+#include "support/TestSkin.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
-#include "toolkit/support/TestSkin.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 #include "dialogs/CListCtrlUI.h"
 #include "dialogs/SmoothWheelScroll.h"
+#include "support/TestSkin.h"
+#include "support/TestWindow.h"
 #include "toolkit/AttributeValues.h"
 #include "toolkit/CListContainerElementUI.h"
-#include "toolkit/support/TestSkin.h"
-#include "toolkit/support/TestWindow.h"
 
 #include <QAccessible>
 #include <QTest>

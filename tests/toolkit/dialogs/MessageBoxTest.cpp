@@ -1,10 +1,10 @@
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
+#include "support/TestSkin.h"
+#include "support/TestWindow.h"
 #include "toolkit/SkinArchive.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
-#include "toolkit/support/TestSkin.h"
-#include "toolkit/support/TestWindow.h"
 
 #include <QApplication>
 

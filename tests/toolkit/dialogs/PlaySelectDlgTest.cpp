@@ -6,10 +6,10 @@
 #include "model/catalogue/GameCatalogue.h"
 #include "model/tables/ConfigTable.h"
 #include "model/tables/TableFixtures.h"
+#include "support/TestSkin.h"
 #include "toolkit/CEditUI.h"
 #include "toolkit/CListContainerElementUI.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
-#include "toolkit/support/TestSkin.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "dialogs/CProgressDlg.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/WindowResultTarget.h"
+#include "support/TestSkin.h"
 #include "toolkit/ControlAccessible.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
-#include "toolkit/support/TestSkin.h"
 
 #include <QAccessible>
 #include <QImage>

@@ -8,8 +8,8 @@
 #include "dialogs/MessageBoxes.h"
 #include "model/FlashImage.h"
 #include "model/tables/TableFixtures.h"
+#include "support/TestSkin.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
-#include "toolkit/support/TestSkin.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -52,7 +52,8 @@ TEST(CurveDlgTest, OkStoresTheChartsAndNothingElse) {
   expected.ads_curve[4] = 45;
   expected.ads_curve[5] = 0;
 
-  CCurveDlg dialog(record);
+  testing::RecordingHost flow_host;
+  CCurveDlg dialog(flow_host, record);
   RunDialog<CCurveDlg>(dialog, [](CCurveDlg& d) {
     toolkit::CChartUI* ads = d.AdsChart();
     ASSERT_NE(ads, nullptr);
@@ -76,7 +77,8 @@ TEST(CurveDlgTest, ResetGameCurveAndCopyChangeOnlyTheCharts) {
   const model::ConfigRecord before = record;
   const model::CurvePair horizon = *model::PerGameCurves(kHorizonGameId);
 
-  CCurveDlg dialog(record);
+  testing::RecordingHost flow_host;
+  CCurveDlg dialog(flow_host, record);
   RunDialog<CCurveDlg>(dialog, [&](CCurveDlg& d) {
     Click(d, "btnHipReset");
     EXPECT_EQ(Values(d.HipChart()), Values(model::NeutralCurve()));
@@ -99,7 +101,7 @@ TEST(CurveDlgTest, ResetGameCurveAndCopyChangeOnlyTheCharts) {
   });
   EXPECT_TRUE(SameBytes(record, before));
 
-  CCurveDlg escaped(record);
+  CCurveDlg escaped(flow_host, record);
   RunDialog<CCurveDlg>(escaped, [](CCurveDlg& d) {
     Click(d, "btnHipReset");
     PressEscape(d);
@@ -110,7 +112,8 @@ TEST(CurveDlgTest, ResetGameCurveAndCopyChangeOnlyTheCharts) {
 TEST(CurveDlgTest, LeftControlShiftF12CopiesTheStoredCurves) {
   model::ConfigRecord record = CurveRecord();
   record.ads_curve[20] = 0xff;
-  CCurveDlg dialog(record);
+  testing::RecordingHost flow_host;
+  CCurveDlg dialog(flow_host, record);
   QString left;
   QString right;
   RunDialog<CCurveDlg>(dialog, [&](CCurveDlg& d) {

@@ -5,8 +5,8 @@
 #include "editor/CKeyMapDlg.h"
 #include "emulator/VirtualAdapter.h"
 #include "emulator/VirtualTransport.h"
+#include "support/TestSkin.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
-#include "toolkit/support/TestSkin.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "device/DeviceMessages.h"
 #include "editor/CKeyMapDlg.h"
+#include "support/TestSkin.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
-#include "toolkit/support/TestSkin.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -71,14 +71,13 @@ void Tap(QWidget& window, int qt_key, quint32 scan, const QString& text = {}) {
 void Mouse(QWidget& window, QEvent::Type type, Qt::MouseButton button) {
   const QPointF at(10, 10);
   Send(window, QMouseEvent(type, at, window.mapToGlobal(at), button,
-                           type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton,
-                           Qt::NoModifier));
+                           type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton, Qt::NoModifier));
 }
 
 void Wheel(QWidget& window, QPoint angle) {
   const QPointF at(10, 10);
-  Send(window, QWheelEvent(at, window.mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
-                           Qt::NoScrollPhase, false));
+  Send(window, QWheelEvent(at, window.mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                           false));
 }
 
 class KeyMapDlgTest : public ::testing::Test {
@@ -178,15 +177,24 @@ TEST_F(KeyMapDlgTest, EveryWayOutReleasesTheInputAndEndsThePoll) {
   const Case cases[] = {
       {"a key on the PC",
        [](CKeyMapDlg&, FakeInputCapture::Record& r, auto) { r.sink(InputCapture::kKeyboard, 20); },
-       CKeyMapDlg::kCaptured, 20, {REQ_READ_KEY_CODE, REQ_STOP_KEY_CODE}},
+       CKeyMapDlg::kCaptured,
+       20,
+       {REQ_READ_KEY_CODE, REQ_STOP_KEY_CODE}},
       {"a key on the adapter",
        [](CKeyMapDlg&, FakeInputCapture::Record&, auto target) { target->Deliver(device::MSG_KEY_CODE, 200, {}); },
-       CKeyMapDlg::kCaptured, 200, {REQ_READ_KEY_CODE}},
+       CKeyMapDlg::kCaptured,
+       200,
+       {REQ_READ_KEY_CODE}},
       {"the adapter unplugged",
        [](CKeyMapDlg&, FakeInputCapture::Record&, auto target) { target->Deliver(device::MSG_DEVICE_FAILED, 0, {}); },
-       CKeyMapDlg::kDeviceFailed, 0, {REQ_READ_KEY_CODE}},
-      {"a close by the system", [](CKeyMapDlg& d, FakeInputCapture::Record&, auto) { d.close(); },
-       WindowImplBase::kSystemCloseCode, 0, {REQ_READ_KEY_CODE, REQ_STOP_KEY_CODE}},
+       CKeyMapDlg::kDeviceFailed,
+       0,
+       {REQ_READ_KEY_CODE}},
+      {"a close by the system",
+       [](CKeyMapDlg& d, FakeInputCapture::Record&, auto) { d.close(); },
+       WindowImplBase::kSystemCloseCode,
+       0,
+       {REQ_READ_KEY_CODE, REQ_STOP_KEY_CODE}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -243,7 +251,8 @@ TEST_F(KeyMapDlgTest, RendersWaitingAndTheCapturedKey) {
   EXPECT_EQ(dialog->ShowModal(), CKeyMapDlg::kCaptured);
   ASSERT_FALSE(captured.isNull());
   EXPECT_NE(waiting.toImage(), captured.toImage());
-  for (const auto& [shot, name] : {std::pair{waiting, "keymap_waiting.png"}, std::pair{captured, "keymap_captured.png"}}) {
+  for (const auto& [shot, name] :
+       {std::pair{waiting, "keymap_waiting.png"}, std::pair{captured, "keymap_captured.png"}}) {
     const QString path = testing::RenderPath(name);
     if (!path.isEmpty()) {
       EXPECT_TRUE(shot.save(path)) << path.toStdString();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Session.h"
 #include "editor/CKeyMapDlg.h"
 #include "editor/EditorHost.h"
 #include "editor/KeyMapping.h"
@@ -7,11 +8,12 @@
 #include "model/FlashImage.h"
 #include "model/params/FlightAxisMap.h"
 #include "model/tables/TableFixtures.h"
+#include "support/RecordingHost.h"
+#include "support/TestSkin.h"
+#include "support/TestWindow.h"
 #include "toolkit/CComboUI.h"
 #include "toolkit/CEditUI.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
-#include "toolkit/support/TestSkin.h"
-#include "toolkit/support/TestWindow.h"
 
 #include <QApplication>
 #include <QTest>
@@ -25,12 +27,18 @@
 
 namespace torvane::editor {
 
-// The main window as the settings dialogs see it: a default image, and key captures answered from a queue.
+// The main window as the settings dialogs see it: a default image, key captures answered from a queue, and the
+// core's flows run by a recording host (with no backup folder and no firmware).
 class FakeEditorHost final : public EditorHost {
  public:
-  FakeEditorHost() : image_(model::fixtures::MakeDefaultImage()) { testing::InstallTestSkin(); }
+  FakeEditorHost() : session_(std::string(), {}) {
+    session_.image() = *model::fixtures::MakeDefaultImage();
+    testing::InstallTestSkin();
+  }
 
-  model::FlashImage& Image() override { return *image_; }
+  model::FlashImage& Image() override { return session_.image(); }
+  core::Session& Session() override { return session_; }
+  core::Host& FlowHost() override { return flow_host; }
   toolkit::WindowImplBase& Window() override {
     if (!window_) {
       window_ = std::make_unique<testing::TestWindow>(QStringLiteral("help_dlg.xml"));
@@ -40,7 +48,6 @@ class FakeEditorHost final : public EditorHost {
   }
   void MarkUnsaved(unsigned /*bits*/) override {}
   unsigned UnsavedMask() const override { return 0; }
-  bool WritePlan(const device::WritePlan& /*plan*/, int /*mode*/) override { return false; }
   void OpenEditPage(int /*slot*/) override {}
   CapturedKey CaptureKey(toolkit::WindowImplBase& /*owner*/) override {
     if (keys.empty()) return {CKeyMapDlg::kDeviceFailed, 0};
@@ -53,9 +60,10 @@ class FakeEditorHost final : public EditorHost {
 
   // The keys the next captures return; a capture with none left fails as an unplugged adapter does.
   std::deque<std::uint8_t> keys;
+  testing::RecordingHost flow_host;
 
  private:
-  std::unique_ptr<model::FlashImage> image_;
+  core::Session session_;
   std::unique_ptr<testing::TestWindow> window_;
   QString group_name_;
 };

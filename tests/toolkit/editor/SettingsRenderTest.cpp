@@ -75,7 +75,8 @@ TEST(SettingsRenderTest, CurveEditor) {
   const model::CurvePair horizon = *model::PerGameCurves(78);
   record.hip_curve = horizon.hip;
   record.ads_curve = horizon.ads;
-  CCurveDlg dialog(record);
+  testing::RecordingHost flow_host;
+  CCurveDlg dialog(flow_host, record);
   RunDialog<CCurveDlg>(dialog, [](CCurveDlg& d) {
     toolkit::CChartUI* hip = d.HipChart();
     const QPoint grab(25, 5 + hip->GetPoints()[2].y());

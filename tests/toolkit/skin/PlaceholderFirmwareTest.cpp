@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "PlaceholderFirmware.h"
+#include "firmware/CarriedFirmware.h"
+#include "firmware/EmbeddedFirmware.h"
 #include "model/LittleEndian.h"
 
 namespace torvane::skintest {
@@ -37,6 +39,19 @@ TEST(PlaceholderFirmware, BodyLooksLikeDataNotFill) {
   EXPECT_EQ(std::search_n(body_begin, image.end(), 16, std::uint8_t{0x00}), image.end());
   // The stream runs to the very end of the image.
   EXPECT_FALSE(std::all_of(image.end() - 8, image.end(), [](std::uint8_t b) { return b == 0; }));
+}
+
+// The programs without a skin carry the same image, and never one that is not as it was built in.
+TEST(CarriedFirmware, IsThePlaceholderAndADamagedImageIsRefused) {
+  const auto carried = firmware::CarriedFirmware();
+  ASSERT_TRUE(carried);
+  EXPECT_EQ(*carried, MakePlaceholderFirmware());
+  std::vector<std::uint8_t> damaged = *carried;
+  damaged[1000] ^= 0x01;
+  EXPECT_FALSE(firmware::CheckedFirmware(damaged, firmware::EmbeddedFirmwareCrc32()));
+  damaged.pop_back();
+  EXPECT_FALSE(firmware::CheckedFirmware(damaged, firmware::EmbeddedFirmwareCrc32()));
+  EXPECT_FALSE(firmware::CheckedFirmware({}, 0)) << "an empty image fits no upgrade, whatever its checksum";
 }
 
 }  // namespace

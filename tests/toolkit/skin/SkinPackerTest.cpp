@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "CppArrayWriter.h"
+#include "EmbeddingSource.h"
 #include "SkinMembers.h"
 #include "ZipReader.h"
 #include "ZipWriter.h"
@@ -132,7 +132,7 @@ TEST_F(SkinPackerTest, ExistingOutputIsReplaced) {
 // Reads back the bytes of the literal that WriteEmbeddingSource wrote and the size it declared.
 std::vector<std::uint8_t> DecodeEmbeddingSource(const std::string& text, std::size_t& declared) {
   std::smatch size_match;
-  EXPECT_TRUE(std::regex_search(text, size_match, std::regex(R"(kArchiveSize = (\d+);)")));
+  EXPECT_TRUE(std::regex_search(text, size_match, std::regex(R"(kSize = (\d+);)")));
   declared = size_match.empty() ? 0 : std::stoul(size_match[1]);
   std::vector<std::uint8_t> bytes;
   const auto begin = text.find("=\n\"");
@@ -152,7 +152,7 @@ TEST_F(SkinPackerTest, EmbeddingSourceCarriesEveryByte) {
   for (int i = 0; i < 300; ++i) bytes.push_back(static_cast<std::uint8_t>(i * 37 + 11));  // crosses line breaks
   for (const auto& sample : {bytes, std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{0x00, 0xFF}}) {
     const fs::path source = root_ / "Embedded.cpp";
-    skinpack::WriteEmbeddingSource(sample, source);
+    embed::WriteEmbeddingSource(sample, {"a test", "Embedded.h", "torvane::test", "Bytes", ""}, source);
     const auto text = ReadFile(source);
     std::size_t declared = 0;
     EXPECT_EQ(DecodeEmbeddingSource(std::string(text.begin(), text.end()), declared), sample);

@@ -1,6 +1,6 @@
+#include "support/TestSkin.h"
+#include "support/TestWindow.h"
 #include "toolkit/CChartUI.h"
-#include "toolkit/support/TestSkin.h"
-#include "toolkit/support/TestWindow.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

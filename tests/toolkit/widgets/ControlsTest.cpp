@@ -1,3 +1,5 @@
+#include "support/TestSkin.h"
+#include "support/TestWindow.h"
 #include "toolkit/CButtonUI.h"
 #include "toolkit/CComboUI.h"
 #include "toolkit/CEditUI.h"
@@ -5,8 +7,6 @@
 #include "toolkit/CListUI.h"
 #include "toolkit/COptionUI.h"
 #include "toolkit/Theme.h"
-#include "toolkit/support/TestSkin.h"
-#include "toolkit/support/TestWindow.h"
 #include "toolkit/widgets/TestLayouts.h"
 
 #include <QApplication>

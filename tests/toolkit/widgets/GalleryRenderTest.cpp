@@ -1,10 +1,10 @@
 // Renders the toolkit's controls in their states into a PNG under the build folder, for people to look at.
+#include "support/TestSkin.h"
+#include "support/TestWindow.h"
 #include "toolkit/CButtonUI.h"
 #include "toolkit/CComboUI.h"
 #include "toolkit/CEditUI.h"
 #include "toolkit/COptionUI.h"
-#include "toolkit/support/TestSkin.h"
-#include "toolkit/support/TestWindow.h"
 #include "toolkit/widgets/TestLayouts.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
+#include "support/TestSkin.h"
+#include "support/ZipBuilder.h"
 #include "toolkit/SkinArchive.h"
-#include "toolkit/support/TestSkin.h"
-#include "toolkit/support/ZipBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
+#include "support/TestSkin.h"
+#include "support/TestWindow.h"
 #include "toolkit/CButtonUI.h"
 #include "toolkit/CEditUI.h"
 #include "toolkit/WindowImplBase.h"
-#include "toolkit/support/TestSkin.h"
-#include "toolkit/support/TestWindow.h"
 #include "toolkit/widgets/TestLayouts.h"
 
 #include <QApplication>

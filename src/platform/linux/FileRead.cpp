@@ -1,0 +1,65 @@
+#include "platform/FileRead.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "device/UniqueFd.h"
+
+namespace torvane::platform {
+
+namespace {
+
+// Reads the regular file at `path` when `fits` takes its size.
+template <class Fits>
+FileRead ReadRegularFile(const std::string& path, Fits fits) {
+  FileRead read;
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    read.system_error = errno;
+    return read;
+  }
+  if (!S_ISREG(info.st_mode) || !fits(static_cast<std::size_t>(info.st_size))) {
+    read.outcome = FileRead::Outcome::kWrongSize;
+    return read;
+  }
+  // Without blocking: what lies at the path may have changed since, into a FIFO as well.
+  const device::UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!file.valid()) {
+    read.system_error = errno;
+    return read;
+  }
+  if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || !fits(static_cast<std::size_t>(info.st_size))) {
+    read.outcome = FileRead::Outcome::kWrongSize;
+    return read;
+  }
+  read.bytes.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  while (done < read.bytes.size()) {
+    const ssize_t got = ::read(file.get(), read.bytes.data() + done, read.bytes.size() - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      read.outcome = FileRead::Outcome::kShort;
+      read.system_error = got < 0 ? errno : 0;
+      read.bytes.clear();
+      return read;
+    }
+    done += static_cast<std::size_t>(got);
+  }
+  read.outcome = FileRead::Outcome::kRead;
+  return read;
+}
+
+}  // namespace
+
+FileRead ReadFileOfSize(const std::string& path, std::size_t size) {
+  return ReadRegularFile(path, [size](std::size_t found) { return found == size; });
+}
+
+FileRead ReadFileBelow(const std::string& path, std::size_t limit) {
+  return ReadRegularFile(path, [limit](std::size_t found) { return found < limit; });
+}
+
+}  // namespace torvane::platform
