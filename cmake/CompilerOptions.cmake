@@ -60,10 +60,13 @@ function(torvane_gtest name)
   target_link_libraries(${name} PRIVATE ${arg_LIBS} test_support GTest::gtest GTest::gmock GTest::gtest_main torvane_options)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
   # gtest_discover_tests would flatten an ENVIRONMENT list given as a property, so the discovered tests get theirs
-  # from a script ctest runs after discovery (they are listed in <name>_TESTS by then). Generator expressions work.
+  # from a script ctest runs after discovery (they are listed in <name>_TESTS by then), labelled with the program's
+  # name (`ctest -L gui_tests`). Generator expressions work.
+  set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
+  set(content "set_tests_properties(\${${name}_TESTS} PROPERTIES LABELS ${name})\n")
   if(arg_ENV)
-    set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
-    file(GENERATE OUTPUT ${script} CONTENT "set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${arg_ENV}\")\n")
-    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
+    string(APPEND content "set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${arg_ENV}\")\n")
   endif()
+  file(GENERATE OUTPUT ${script} CONTENT "${content}")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()

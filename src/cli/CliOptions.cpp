@@ -27,7 +27,7 @@ constexpr std::array<CommandEntry, 14> kCommands{{
     {"info", "", 0, 0, "Shows versions, serial number, working mode and the state of each flash block."},
     {"backup", "[FILE]", 0, 1, "Backs the adapter's settings up, into FILE or beside the manager's own backups."},
     {"restore", "FILE", 1, 1, "Writes the settings of a backup file back to the adapter."},
-    {"backups", "", 0, 0, "Lists the stored backups, newest first."},
+    {"backups", "", 0, 0, "Lists the stored backups, newest first, damaged ones marked."},
     {"configs", "", 0, 0, "Lists the configurations of a console with their macros."},
     {"export-config", "NAME FILE", 2, 2, "Exports the configuration NAME into FILE (.vqc)."},
     {"import-config", "FILE", 1, 1, "Imports the configuration in FILE and writes it to the adapter."},

@@ -32,41 +32,30 @@ bool AskYes(Host& host, std::string_view title, std::string_view text) {
 }  // namespace
 
 ProcedureOutcome FirmwareProcedures::UpgradeFirmware() {
-  model::FlashImage& image = session_.image();
-  if (!AskYes(host_, device::kUpgradeFirmwareTitle, device::UpgradeQuestionText(image.boot.firmware_version))) {
-    return ProcedureOutcome::kDeclined;
-  }
-  const auto firmware = session_.CarriedFirmware();
-  device::WritePlan plan;
-  if (!firmware || !device::BuildUpgradePlan(image, session_.defaults(), *firmware, plan)) {
-    host_.Tell(device::kUpgradeFirmwareTitle, device::kFirmwareLengthErrorText, Tone::kFailure);
-    return ProcedureOutcome::kNoFirmware;
-  }
-  const ProcedureOutcome outcome =
-      Written(WriteToAdapter(session_, host_, plan, WriteKind::kUpgradeFirmware, AfterFailure::kReadAgain));
-  if (outcome == ProcedureOutcome::kDone) {
-    host_.Tell(device::kUpgradeFirmwareTitle, device::kUpgradeSuccessText, Tone::kInformation);
-  }
-  return outcome;
+  return WriteFirmware(device::kUpgradeFirmwareTitle, device::kUpgradeSuccessText, WriteKind::kUpgradeFirmware,
+                       device::BuildUpgradePlan);
 }
 
 ProcedureOutcome FirmwareProcedures::RestoreFirmwareAndConfiguration() {
+  return WriteFirmware(device::kRestoreFirmwareTitle, device::kRestoreSuccessText, WriteKind::kRestoreAll,
+                       device::BuildFirmwareRestorePlan);
+}
+
+ProcedureOutcome FirmwareProcedures::WriteFirmware(std::string_view title, std::string_view success, WriteKind kind,
+                                                   const FirmwarePlan& build) {
   model::FlashImage& image = session_.image();
-  if (!AskYes(host_, device::kRestoreFirmwareTitle, device::UpgradeQuestionText(image.boot.firmware_version))) {
+  if (!AskYes(host_, title, device::UpgradeQuestionText(image.boot.firmware_version))) {
     return ProcedureOutcome::kDeclined;
   }
   const auto firmware = session_.CarriedFirmware();
   device::WritePlan plan;
-  if (!firmware || !device::BuildFirmwareRestorePlan(image, session_.defaults(), *firmware, plan)) {
-    // Told, as the upgrade tells it: after a Yes, silence would look as if the restore had run.
-    host_.Tell(device::kRestoreFirmwareTitle, device::kFirmwareLengthErrorText, Tone::kFailure);
+  if (!firmware || !build(image, session_.defaults(), *firmware, plan)) {
+    // Told by the restore too: after a Yes, silence would look as if it had run.
+    host_.Tell(title, device::kFirmwareLengthErrorText, Tone::kFailure);
     return ProcedureOutcome::kNoFirmware;
   }
-  const ProcedureOutcome outcome =
-      Written(WriteToAdapter(session_, host_, plan, WriteKind::kRestoreAll, AfterFailure::kReadAgain));
-  if (outcome == ProcedureOutcome::kDone) {
-    host_.Tell(device::kRestoreFirmwareTitle, device::kRestoreSuccessText, Tone::kInformation);
-  }
+  const ProcedureOutcome outcome = Written(WriteToAdapter(session_, host_, plan, kind, AfterFailure::kReadAgain));
+  if (outcome == ProcedureOutcome::kDone) host_.Tell(title, success, Tone::kInformation);
   return outcome;
 }
 

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
+#include <string_view>
+
+#include "core/Host.h"
+#include "model/FlashImage.h"
 
 namespace torvane::core {
 
-class Host;
 class Session;
 
 enum class ProcedureOutcome {
@@ -28,6 +33,13 @@ class FirmwareProcedures {
   ProcedureOutcome RestoreConfiguration();
 
  private:
+  using FirmwarePlan = std::function<bool(model::FlashImage&, const model::DefaultImages&,
+                                          std::span<const std::uint8_t>, device::WritePlan&)>;
+  // The two procedures that write the carried firmware: the question under `title`, the plan `build` makes, the
+  // write, `success` told.
+  ProcedureOutcome WriteFirmware(std::string_view title, std::string_view success, WriteKind kind,
+                                 const FirmwarePlan& build);
+
   Session& session_;
   Host& host_;
 };

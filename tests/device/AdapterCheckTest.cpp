@@ -4,7 +4,6 @@
 
 #include "device/AdapterTexts.h"
 #include "device/CompatibilityRules.h"
-#include "device/UpgradeChoice.h"
 
 namespace torvane::device {
 namespace {
@@ -29,12 +28,6 @@ class AdapterCheckTest : public ::testing::Test {
 
   CheckStep First(std::uint8_t mode) { return AdapterCheck(*image, mode).Next(); }
 };
-
-TEST_F(AdapterCheckTest, HealthyAdapterGoesHomeInEveryAcceptedMode) {
-  for (std::uint8_t mode : {kModeNormal, kModeRecovery, kModePeripheral}) {
-    EXPECT_EQ(First(mode).action, CheckAction::kPruneAndShowHome) << int{mode};
-  }
-}
 
 TEST_F(AdapterCheckTest, UnknownWorkingModeEndsTheProgramBeforeAnythingElse) {
   image->info.end = 0;
@@ -129,17 +122,6 @@ TEST_F(AdapterCheckTest, FirmwareEndingOutsideTheFirmwareAreaMeansLostFirmware) 
   EXPECT_EQ(First(1).action, CheckAction::kPruneAndShowHome);
 }
 
-TEST_F(AdapterCheckTest, PeripheralModeWithOldFirmwareOnlyShowsInstructions) {
-  image->boot.firmware_version = {4, 5, 100};
-  AdapterCheck check(*image, 7);
-  const CheckStep step = check.Next();
-  EXPECT_EQ(step.action, CheckAction::kStop);
-  EXPECT_EQ(step.text,
-            "Need to upgrade firmware to use this manager!\r\n\r\n1. Unplug all peripherals on Torvane\r\n2. Then "
-            "connect Torvane to PC again\r\n3. Upgrade its firmware using this Torvane Manager");
-  EXPECT_EQ(check.Next().action, CheckAction::kStop);
-}
-
 TEST(CompatibilityRulesTest, OldGenerationByBootLoaderAndHardwareVersion) {
   auto info_with = [](model::Version boot_loader, model::Version hardware) {
     model::InfoBlock info{};
@@ -156,18 +138,6 @@ TEST(CompatibilityRulesTest, OldGenerationByBootLoaderAndHardwareVersion) {
   model::InfoBlock damaged = info_with({1, 22, 0}, {1, 7, 6});
   damaged.end = 0;
   EXPECT_EQ(OldGenerationKind(damaged), 0u) << "only a valid block can say it is old";
-}
-
-TEST(UpgradeChoiceTest, ButtonAndChoiceByWorkingMode) {
-  EXPECT_EQ(DecideUpgradeButton(3), UpgradeButtonAction::kRestoreFirmwareAndConfiguration);
-  EXPECT_EQ(DecideUpgradeButton(1), UpgradeButtonAction::kShowChoiceDialog);
-  EXPECT_EQ(DecideUpgradeButton(7), UpgradeButtonAction::kShowChoiceDialog);
-  EXPECT_EQ(DecideUpgradeButton(2), UpgradeButtonAction::kExitProgram);
-
-  EXPECT_EQ(DecideUpgradeChoice(kChoiceNone, 1), UpgradeChoiceAction::kNothing);
-  EXPECT_EQ(DecideUpgradeChoice(kChoiceRestoreConfiguration, 7), UpgradeChoiceAction::kRestoreConfiguration);
-  EXPECT_EQ(DecideUpgradeChoice(kChoiceUpgradeFirmware, 1), UpgradeChoiceAction::kUpgradeFirmware);
-  EXPECT_EQ(DecideUpgradeChoice(kChoiceUpgradeFirmware, 7), UpgradeChoiceAction::kShowUnplugInstructions);
 }
 
 TEST(AdapterTextsTest, FilledTexts) {

@@ -63,19 +63,6 @@ void MainWindowFixture::StartWindow(bool plugged, const char* scenario) {
   window->ShowWindow(true);
 }
 
-void WhenModalShows(const char16_t* control, std::function<void(toolkit::WindowImplBase&)> act) {
-  auto* timer = new QTimer;
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, name = QString::fromUtf16(control), act = std::move(act)] {
-    toolkit::WindowImplBase* modal = toolkit::WindowImplBase::ActiveModal();
-    if (!modal || !modal->FindControl(name)) return;
-    timer->stop();
-    timer->deleteLater();
-    act(*modal);
-  });
-  timer->start();
-}
-
 void MainWindowFixture::Click(const char16_t* name) {
   auto* button = window->FindControl<toolkit::CButtonUI>(name);
   ASSERT_NE(button, nullptr) << QString::fromUtf16(name).toStdString();

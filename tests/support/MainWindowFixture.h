@@ -14,6 +14,7 @@
 #include "app/ManagerState.h"
 #include "app/demo/VirtualAdapterSource.h"
 #include "emulator/VirtualAdapter.h"
+#include "support/ModalAction.h"
 
 namespace torvane::testing {
 
@@ -22,10 +23,6 @@ bool WaitUntil(const std::function<bool()>& done, int timeout_ms = 5000);
 
 // Where a test writes a rendering for people to look at; empty when the build names no folder.
 QString RenderPath(const QString& file_name);
-
-// Acts on the next modal window that has a control named `control` once it runs (polling, so it also finds a
-// dialog opened inside another modal run); `act` gets that window.
-void WhenModalShows(const char16_t* control, std::function<void(toolkit::WindowImplBase&)> act);
 
 // A main window over an in-process virtual adapter, with a lock name of its own so tests never meet a running
 // program or each other. Message boxes are answered from MessageBoxAnswers.

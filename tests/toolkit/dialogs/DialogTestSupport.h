@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/ModalAction.h"
 #include "toolkit/CControlUI.h"
 #include "toolkit/CPaintManagerUI.h"
 #include "toolkit/WindowImplBase.h"
@@ -12,16 +13,6 @@
 #include <functional>
 
 namespace torvane::testing {
-
-// Runs `action` on the innermost modal window once its modal loop runs and it is on screen.
-inline void WhenModal(std::function<void(toolkit::WindowImplBase&)> action) {
-  QTimer::singleShot(0, [action] {
-    toolkit::WindowImplBase* modal = toolkit::WindowImplBase::ActiveModal();
-    ASSERT_NE(modal, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(modal));
-    action(*modal);
-  });
-}
 
 // The control of that name that is showing (layouts may repeat a name in rows of which one is shown).
 inline toolkit::CControlUI* ShownControl(toolkit::WindowImplBase& window, const QString& name) {

@@ -1,3 +1,4 @@
+#include "support/ModalAction.h"
 #include "support/TestSkin.h"
 #include "support/TestWindow.h"
 #include "toolkit/CButtonUI.h"
@@ -22,6 +23,7 @@ namespace torvane::toolkit {
 namespace {
 
 using testing::TestWindow;
+using testing::WhenModal;
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -31,15 +33,6 @@ class WindowTest : public ::testing::Test {
     auto window = std::make_unique<TestWindow>("test_wnd.xml");
     EXPECT_TRUE(window->Create(owner, "Test window")) << window->GetBuildError().toStdString();
     return window;
-  }
-  // Runs `action` once the modal loop of the innermost window is running.
-  static void WhenModal(std::function<void(WindowImplBase&)> action) {
-    QTimer::singleShot(0, [action] {
-      WindowImplBase* modal = WindowImplBase::ActiveModal();
-      ASSERT_NE(modal, nullptr);
-      ASSERT_TRUE(QTest::qWaitForWindowExposed(modal));
-      action(*modal);
-    });
   }
 };
 
