@@ -23,6 +23,7 @@
 #include "dialogs/CBackupsDlg.h"
 #include "dialogs/CHelpDlg.h"
 #include "dialogs/CListCtrlUI.h"
+#include "dialogs/CMessageBoxDlg.h"
 #include "dialogs/CMessageDlg.h"
 #include "dialogs/CMyProgressUI.h"
 #include "dialogs/CProgressDlg.h"
@@ -216,20 +217,24 @@ void CMainWnd::OnDeviceRemoved() {
   ShowControl(u"layToolBars", false);
   ShowControl(u"btnTitle", false);
   SetControlBkImage(u"layWndBackground", QString::fromUtf8(kInitBackground));
-  // The macro pages' changes are kept with the rest; the adapter is gone, so nobody is asked.
+  // The editing and macro pages' changes are kept with the rest; the adapter is gone, so nobody is asked.
   CommitMacroPages(false);
+  if (const int page = CurrentPage(); page >= kPagePlayEdit && page <= kPageMacroEditor) edit_page_.CommitQuietly();
   SelectPage(kPageDeviceRemove);
   env_.state->session.SetEditsAside();
   ResetSaveButton();
 }
 
 void CMainWnd::CloseEditingDialogs() {
-  // Edits are kept for the adapter's return as they stand now; a dialog confirmed later would write past them.
-  // Closing as the system does applies nothing.
+  // Edits are kept for the adapter's return as they stand now; a dialog confirmed later would write past them, and
+  // a question answered later would act on an adapter that may not be the one it asked about. Closing as the
+  // system does applies nothing and answers no. The progress dialog stays: it ends with its write.
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* dialog = dynamic_cast<toolkit::WindowImplBase*>(widget);
-    if (dialog == nullptr || dialog->GetOwner() != this || !dialog->IsModalRunning()) continue;
-    if (dynamic_cast<editor::SettingsDialog*>(dialog) || dynamic_cast<editor::CGlobalSettingsDlg*>(dialog)) {
+    if (dialog == nullptr || dialog == this || !dialog->IsModalRunning()) continue;
+    if (dynamic_cast<editor::SettingsDialog*>(dialog) || dynamic_cast<editor::CGlobalSettingsDlg*>(dialog) ||
+        dynamic_cast<dialogs::CMessageBoxDlg*>(dialog) || dynamic_cast<dialogs::CRestoreFactoryDlg*>(dialog) ||
+        dynamic_cast<dialogs::CBackupsDlg*>(dialog)) {
       dialog->Close(toolkit::WindowImplBase::kSystemCloseCode);
     }
   }
@@ -312,6 +317,8 @@ std::optional<std::string> CMainWnd::ChooseFileToSave(std::string_view title, st
 void CMainWnd::RunAdapterChecks() {
   if (writing_) return;
   const core::CheckResult checked = core::RunAdapterChecks(env_.state->session, *this, core::Repairs::kOffer);
+  // Unplugged meanwhile: its boxes were closed unanswered, and nothing of the checks' outcome applies any more.
+  if (presence_.state() != device::PresenceState::kPresent) return;
   switch (checked.outcome) {
     case core::CheckResult::Outcome::kExitProgram:
       ExitProgram();
@@ -329,6 +336,7 @@ void CMainWnd::PressUpgradeButton() {
   if (writing_) return;
   const core::UpgradeButtonResult pressed =
       core::PressUpgradeButton(env_.state->session, *this, [this] { return dialogs::CRestoreFactoryDlg::Run(this); });
+  if (presence_.state() != device::PresenceState::kPresent) return;
   switch (pressed.next) {
     case core::UpgradeButtonNext::kHomePage:
       ShowHomePage();
@@ -350,7 +358,8 @@ void CMainWnd::RestoreFromBackup() {
   const core::Serial serial = session.image().info.serial;
   const std::vector<core::StoredBackup> backups = session.backups().store().ListAll(serial);
   const int index = dialogs::CBackupsDlg::Run(this, backups, serial, [this, &serial](const core::StoredBackup& chosen) {
-    return core::ConfirmBackupRestore(*this, chosen.parsed.header, serial);
+    return core::ConfirmBackupRestore(*this, chosen.parsed.header, *chosen.parsed.image, serial) ==
+           core::BackupConfirmation::kConfirmed;
   });
   if (index < 0) return;
   core::RestoreBackup(session, *this, *backups[static_cast<std::size_t>(index)].parsed.image);

@@ -87,8 +87,13 @@ int RestoreBackup(CommandContext& context) {
   if (const int code = ReadAdapter(context); code != kExitOk) return code;
   context.output.Line("Backup of " + model::SerialFolderName(backup.header.serial) + " taken " +
                       model::BackupTimeText(backup.header.time));
-  if (!core::ConfirmBackupRestore(context.host, backup.header, context.session.image().info.serial)) {
-    return kExitDeclined;
+  switch (core::ConfirmBackupRestore(context.host, backup.header, *backup.image, context.session.image().info.serial)) {
+    case core::BackupConfirmation::kConfirmed:
+      break;
+    case core::BackupConfirmation::kDeclined:
+      return kExitDeclined;
+    case core::BackupConfirmation::kRefused:
+      return kExitRefusedFile;
   }
   return ExitCodeOf(core::RestoreBackup(context.session, context.host, *backup.image));
 }

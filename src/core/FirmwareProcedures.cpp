@@ -1,5 +1,6 @@
 #include "core/FirmwareProcedures.h"
 
+#include <memory>
 #include <string>
 
 #include "core/Host.h"
@@ -43,19 +44,21 @@ ProcedureOutcome FirmwareProcedures::RestoreFirmwareAndConfiguration() {
 
 ProcedureOutcome FirmwareProcedures::WriteFirmware(std::string_view title, std::string_view success, WriteKind kind,
                                                    const FirmwarePlan& build) {
-  model::FlashImage& image = session_.image();
-  if (!AskYes(host_, title, device::UpgradeQuestionText(image.boot.firmware_version))) {
+  if (!AskYes(host_, title, device::UpgradeQuestionText(session_.image().boot.firmware_version))) {
     return ProcedureOutcome::kDeclined;
   }
   const auto firmware = session_.CarriedFirmware();
+  const auto next = std::make_unique<model::FlashImage>(session_.image());
   device::WritePlan plan;
-  if (!firmware || !build(image, session_.defaults(), *firmware, plan)) {
+  if (!firmware || !build(*next, session_.defaults(), *firmware, plan)) {
     // Told by the restore too: after a Yes, silence would look as if it had run.
     host_.Tell(title, device::kFirmwareLengthErrorText, Tone::kFailure);
     return ProcedureOutcome::kNoFirmware;
   }
   const ProcedureOutcome outcome = Written(WriteToAdapter(session_, host_, plan, kind, AfterFailure::kReadAgain));
-  if (outcome == ProcedureOutcome::kDone) host_.Tell(title, success, Tone::kInformation);
+  if (outcome != ProcedureOutcome::kDone) return outcome;
+  session_.image() = *next;
+  host_.Tell(title, success, Tone::kInformation);
   return outcome;
 }
 
@@ -63,13 +66,13 @@ ProcedureOutcome FirmwareProcedures::RestoreConfiguration() {
   if (!AskYes(host_, device::kRestoreConfigurationWarningTitle, device::kRestoreConfigurationQuestion)) {
     return ProcedureOutcome::kDeclined;
   }
+  const auto next = std::make_unique<model::FlashImage>(session_.image());
   device::WritePlan plan;
-  if (!device::BuildConfigurationRestorePlan(session_.image(), session_.defaults(), plan)) {
-    return ProcedureOutcome::kFailed;
-  }
+  if (!device::BuildConfigurationRestorePlan(*next, session_.defaults(), plan)) return ProcedureOutcome::kFailed;
   const ProcedureOutcome outcome =
       Written(WriteToAdapter(session_, host_, plan, WriteKind::kRestoreConfiguration, AfterFailure::kReadAgain));
   if (outcome == ProcedureOutcome::kDone) {
+    session_.image() = *next;
     session_.ClearUnsaved();
     host_.Tell(device::kRestoreConfigurationTitle, device::kRestoreSuccessText, Tone::kInformation);
   }

@@ -21,8 +21,9 @@ enum class ProcedureOutcome {
 };
 
 // The firmware upgrade and the two factory restores, each asking its question, building its plan and writing it.
-// Each changes the image before it writes, so a write that fails reads the adapter again: the image then shows what
-// the adapter holds, and the next checks offer what is needed to recover.
+// The plan is built on a copy of the image, which replaces the shown one only once the adapter took it: a declined
+// question or backup changes nothing, and a write that fails reads the adapter again, so the image then shows what
+// the adapter holds and the next checks offer what is needed to recover.
 class FirmwareProcedures {
  public:
   FirmwareProcedures(Session& session, Host& host) : session_(session), host_(host) {}

@@ -22,6 +22,10 @@ void Session::ClearUnsaved() {
   SetUnsaved(0);
 }
 
+void Session::ForgetUnsaved(unsigned bits) {
+  SetUnsaved(unsaved_ & ~bits);
+}
+
 void Session::SetUnsaved(unsigned mask) {
   if (mask == unsaved_) return;
   unsaved_ = mask;

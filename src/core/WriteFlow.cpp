@@ -6,6 +6,7 @@
 #include "core/Session.h"
 #include "core/backup/BackupTexts.h"
 #include "device/AdapterTexts.h"
+#include "model/FlashRegions.h"
 
 namespace torvane::core {
 
@@ -20,6 +21,17 @@ bool BackUpOrAsk(Session& session, Host& host) {
   return host.Ask(kBackupTitle, BackupFailedQuestion(error), Buttons::kYesNo) == kAnswerYes;
 }
 
+// The data regions `plan` writes, as unsaved marks.
+unsigned RegionsOf(const device::WritePlan& plan) {
+  unsigned regions = 0;
+  for (const device::PlanEntry& entry : plan.entries()) {
+    if (entry.address == model::kMacroBlockAddress) regions |= model::kUnsavedMacro;
+    if (entry.address == model::kConfigBlockAddress) regions |= model::kUnsavedConfig;
+    if (entry.address == model::kResponseBlockAddress) regions |= model::kUnsavedResponse;
+  }
+  return regions;
+}
+
 }  // namespace
 
 WriteOutcome WriteToAdapter(Session& session, Host& host, const device::WritePlan& plan, WriteKind kind,
@@ -29,10 +41,18 @@ WriteOutcome WriteToAdapter(Session& session, Host& host, const device::WritePla
   const WriteResult result = host.RunWrite(plan, kind);
   if (result.done) {
     session.backups().TakeWritten(plan);
+    // What the plan wrote is what the adapter holds now: an edit of those regions made before is gone.
+    session.ForgetUnsaved(RegionsOf(plan));
     return WriteOutcome::kDone;
   }
+  // The failing step's text first, then the read: a read that fails as well then tells its own.
   host.Tell(device::kUsbErrorTitle, device::UsbErrorText(result.failure), Tone::kFailure);
-  if (after_failure == AfterFailure::kReadAgain) host.ReadAdapterAgain();
+  if (after_failure == AfterFailure::kReadAgain) {
+    // The adapter's regions that the plan reached may hold anything now; laying earlier edits over the fresh read
+    // would write back what the plan was to replace.
+    session.ForgetUnsaved(RegionsOf(plan));
+    host.ReadAdapterAgain();
+  }
   return WriteOutcome::kFailed;
 }
 

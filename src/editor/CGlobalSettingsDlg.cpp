@@ -25,7 +25,15 @@ constexpr char16_t kKeyButtonMark[] = u"btnKeyMap";
 
 }  // namespace
 
-CGlobalSettingsDlg::CGlobalSettingsDlg(EditorHost& host) : host_(host) {}
+CGlobalSettingsDlg::CGlobalSettingsDlg(EditorHost& host)
+    : host_(host), before_(std::make_unique<model::ConfigBlock>(host.Image().config)) {}
+
+CGlobalSettingsDlg::~CGlobalSettingsDlg() = default;
+
+bool CGlobalSettingsDlg::OnClose(int code) {
+  if (code != kConfirmed) host_.Image().config = *before_;
+  return WindowImplBase::OnClose(code);
+}
 
 QString CGlobalSettingsDlg::GetWindowClassName() const {
   return QStringLiteral("GlobalSettingsDlg");

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
+
+#include "model/FlashRegions.h"
 
 #include "toolkit/WindowImplBase.h"
 
@@ -11,8 +14,8 @@ class EditorHost;
 
 // The seven global hot keys (previous and next configuration, config mode, the hip-fire and aim-down-sight
 // sensitivity steps) as key buttons: a click captures a key for one, a right click clears it. It edits the list
-// in the shown image directly; whoever runs it puts the configuration block back when it ends other than with
-// kConfirmed.
+// in the shown image directly, and puts the configuration block back as it found it the moment it closes other
+// than with kConfirmed, so whatever looks at the image then (an unplug keeping the edits) never sees its edits.
 class CGlobalSettingsDlg : public toolkit::WindowImplBase {
  public:
   static constexpr int kConfirmed = 1;
@@ -21,11 +24,16 @@ class CGlobalSettingsDlg : public toolkit::WindowImplBase {
   static constexpr std::size_t kTableSize = 64;
 
   explicit CGlobalSettingsDlg(EditorHost& host);
+  ~CGlobalSettingsDlg() override;
+
+  // The configuration block as the dialog found it.
+  const model::ConfigBlock& before() const { return *before_; }
 
   QString GetWindowClassName() const override;
   QString GetSkinFile() const override;
   void InitWindow() override;
   void Notify(toolkit::TNotifyUI& msg) override;
+  bool OnClose(int code) override;
 
   // The button of entry `entry`, or nullptr.
   toolkit::CControlUI* Entry(std::size_t entry) const;
@@ -37,6 +45,7 @@ class CGlobalSettingsDlg : public toolkit::WindowImplBase {
   void ClearEntry(std::size_t entry);
 
   EditorHost& host_;
+  std::unique_ptr<model::ConfigBlock> before_;
   std::array<toolkit::CControlUI*, kTableSize> buttons_{};
 };
 

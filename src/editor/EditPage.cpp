@@ -252,6 +252,12 @@ void EditPage::Commit() {
   host_.Window().EnableControl(kSaveButton, host_.UnsavedMask() != 0);
 }
 
+void EditPage::CommitQuietly() {
+  quiet_ = true;
+  Commit();
+  quiet_ = false;
+}
+
 void EditPage::TakeSnapshot() {
   if (record_ != nullptr) *snapshot_ = *record_;
 }
@@ -426,6 +432,7 @@ bool EditPage::Notify(toolkit::TNotifyUI& msg) {
 }
 
 void EditPage::ShowMessage(std::string_view text) {
+  if (quiet_) return;
   dialogs::ShowMessageBox(QString::fromUtf8(model::kTitleWarning), &host_.Window(),
                           QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), dialogs::kMbOk);
 }

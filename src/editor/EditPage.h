@@ -36,6 +36,9 @@ class EditPage {
   // Writes the text fields back into the record and marks the configuration unsaved when it differs from the
   // snapshot. Run before the page is left and before a save.
   void Commit();
+  // The same without a word: a refused value stays as the record holds it (the adapter went away, so nobody is
+  // there to be told).
+  void CommitQuietly();
   // The record as it stands becomes the one compared with (after it reached the adapter).
   void TakeSnapshot();
   // Selects device-settings page 0..4 and fills its fields.
@@ -76,6 +79,7 @@ class EditPage {
   std::unique_ptr<model::ConfigRecord> snapshot_;
   int setting_page_ = 0;
   QString shown_name_;
+  bool quiet_ = false;  // while committing for an adapter that went away
 };
 
 }  // namespace torvane::editor

@@ -3,7 +3,6 @@
 #include <QtGlobal>
 
 #include <cstring>
-#include <memory>
 
 #include "editor/CGlobalSettingsDlg.h"
 #include "editor/EditorHost.h"
@@ -13,21 +12,14 @@
 namespace torvane::editor {
 
 void RunGlobalSettings(EditorHost& host) {
-  // The dialog edits the shown block in place; this copy is what a cancel goes back to.
-  model::ConfigBlock& block = host.Image().config;
-  const auto before = std::make_unique<model::ConfigBlock>(block);
-  int result = CGlobalSettingsDlg::kClosed;
-  {
-    CGlobalSettingsDlg dialog(host);
-    if (dialog.Create(&host.Window(), QStringLiteral("Global Settings"))) {
-      result = dialog.ShowModal();
-    } else {
-      qWarning("global settings not shown: %s", qUtf8Printable(dialog.GetBuildError()));
-    }
+  // The dialog edits the shown block in place and puts it back itself when it is not confirmed.
+  CGlobalSettingsDlg dialog(host);
+  if (!dialog.Create(&host.Window(), QStringLiteral("Global Settings"))) {
+    qWarning("global settings not shown: %s", qUtf8Printable(dialog.GetBuildError()));
+    return;
   }
-  if (result != CGlobalSettingsDlg::kConfirmed) {
-    block = *before;
-  } else if (std::memcmp(before.get(), &block, sizeof(model::ConfigBlock)) != 0) {
+  if (dialog.ShowModal() != CGlobalSettingsDlg::kConfirmed) return;
+  if (std::memcmp(&dialog.before(), &host.Image().config, sizeof(model::ConfigBlock)) != 0) {
     host.MarkUnsaved(model::kUnsavedConfig);
   }
 }

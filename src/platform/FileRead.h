@@ -7,9 +7,9 @@
 
 namespace torvane::platform {
 
-// A whole small file read from the disk. Only a regular file is read, and its
-// size is checked before anything is read and again on the open file, so a
-// huge file, a folder, a FIFO or a device is never read (and never blocks).
+// A whole small file read from the disk. The file is opened (without waiting),
+// then only a regular file of a size that fits is read, so a huge file, a
+// folder, a FIFO or a device is never read and never blocks.
 struct FileRead {
   enum class Outcome {
     kRead,        // `bytes` holds the whole file

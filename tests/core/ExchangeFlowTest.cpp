@@ -160,7 +160,9 @@ TEST_F(ExchangeFlowTest, FilesRoundTripByteExactly) {
   core::CurveCharts charts = core::ChartsOf(Owner());
   for (std::size_t i = 0; i < model::kCurvePoints; ++i) charts.ads[i] = static_cast<std::uint8_t>(i * 7);
   host.files = {OutPath("curve.vql")};
+  host.boxes.clear();
   ASSERT_EQ(core::ExportCurves(host, Owner(), charts), ExchangeOutcome::kDone);
+  EXPECT_TRUE(host.boxes.empty()) << "the curve editor says nothing of a success";
   EXPECT_EQ(host.file_choices.back().suggested_name, model::SuggestedCurveFileName(Owner()));
   const core::CurveImportResult back = (host.files = {OutPath("curve.vql")}, core::ImportCurves(host));
   ASSERT_EQ(back.outcome, ExchangeOutcome::kDone);
@@ -308,6 +310,10 @@ TEST_F(ExchangeFlowTest, EveryRefusalTellsItsReasonAndChangesNothing) {
     EXPECT_EQ(Import(kind, Path("fifo")), ExchangeOutcome::kRefused);
   }
   EXPECT_EQ(Regions(), regions);
+
+  // The occupied-key question stops the import only on No: a box closed otherwise goes on.
+  Write(Path("taking.vqc"), config_with([&](model::ConfigRecord& r) { r.mapping[0][0] = global_key; }));
+  EXPECT_EQ(Import(ExchangeKind::kConfig, Path("taking.vqc"), 0), ExchangeOutcome::kDone);
 }
 
 // Files of the right size and digest made to hurt: whatever the editors would never store is mended on the way in.

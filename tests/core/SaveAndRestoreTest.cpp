@@ -121,7 +121,7 @@ TEST_F(SaveAndRestoreTest, WhenNoBackupCanBeMadeThePlayerIsAskedAndNoWritesNothi
   EXPECT_EQ(core::SaveChanges(session, host).outcome, SaveOutcome::kSaved);
 }
 
-TEST_F(SaveAndRestoreTest, ABackupIsWrittenBackAfterItsQuestionAndTheAdapterReadAgain) {
+TEST_F(SaveAndRestoreTest, ABackupIsWrittenBackAfterItsQuestionAndTheEditsItReplacesAreDropped) {
   auto other = std::make_unique<model::FlashImage>(session.image());
   other->info.serial[0] ^= 0x5A;
   ++other->config.records[0].hotkey;
@@ -129,19 +129,68 @@ TEST_F(SaveAndRestoreTest, ABackupIsWrittenBackAfterItsQuestionAndTheAdapterRead
   header.serial = other->info.serial;
 
   host.answers = {core::kAnswerNo};
-  EXPECT_FALSE(core::ConfirmBackupRestore(host, header, session.image().info.serial));
+  EXPECT_EQ(core::ConfirmBackupRestore(host, header, *other, session.image().info.serial),
+            core::BackupConfirmation::kDeclined);
   EXPECT_TRUE(host.boxes[0].text.starts_with("This backup was taken from another adapter (SN "));
   header.serial = session.image().info.serial;
   host.answers = {core::kAnswerYes};
-  EXPECT_TRUE(core::ConfirmBackupRestore(host, header, session.image().info.serial));
+  EXPECT_EQ(core::ConfirmBackupRestore(host, header, *other, session.image().info.serial),
+            core::BackupConfirmation::kConfirmed);
   EXPECT_TRUE(host.boxes[1].text.starts_with("The adapter's configurations, macros and response tables"));
 
+  session.MarkUnsaved(model::kUnsavedConfig);  // an edit the restore replaces: not to be laid over the fresh read
   EXPECT_EQ(core::RestoreBackup(session, host, *other), core::WriteOutcome::kDone);
   EXPECT_EQ(WrittenAddresses(), (std::vector<std::uint32_t>{model::kMacroBlockAddress, model::kConfigBlockAddress,
                                                             model::kResponseBlockAddress}));
   EXPECT_EQ(WrittenAt(model::kConfigBlockAddress), BytesOfBlock(other->config));
+  EXPECT_EQ(session.unsaved(), 0u);
   EXPECT_EQ(host.reads_again, 1);
   EXPECT_EQ(host.boxes.back().text, "Restore successfully!");
+}
+
+// A backup of the state before an upgrade may hold blocks the current firmware cannot read.
+TEST_F(SaveAndRestoreTest, ABackupsOldFormatBlocksAreReplacedAsTheUpgradeDoesAndLostOnesRefused) {
+  auto old = std::make_unique<model::FlashImage>(session.image());
+  old->config.version = {1, 0, 0};
+  model::BackupHeader header;
+  header.serial = old->info.serial;
+  host.answers = {core::kAnswerYes};
+  ASSERT_EQ(core::ConfirmBackupRestore(host, header, *old, header.serial), core::BackupConfirmation::kConfirmed);
+  EXPECT_TRUE(host.boxes.back().text.starts_with(
+      "Its configuration block has the older format 1.0.0, which this firmware does not read: it is restored as "
+      "the factory configuration block, as a firmware upgrade would replace it.\n"))
+      << host.boxes.back().text;
+  ASSERT_EQ(core::RestoreBackup(session, host, *old), core::WriteOutcome::kDone);
+  EXPECT_EQ(WrittenAt(model::kConfigBlockAddress), BytesOfBlock(session.defaults().config));
+  EXPECT_EQ(WrittenAt(model::kMacroBlockAddress), BytesOfBlock(old->macro)) << "a current block is written as kept";
+
+  old->response.end = 0;
+  host = RecordingHost();
+  EXPECT_EQ(core::ConfirmBackupRestore(host, header, *old, header.serial), core::BackupConfirmation::kRefused);
+  EXPECT_EQ(core::RestoreBackup(session, host, *old), core::WriteOutcome::kDeclined);
+  EXPECT_TRUE(host.writes.empty());
+  ASSERT_EQ(host.boxes.size(), 2u);
+  EXPECT_EQ(host.boxes[0].text,
+            "This backup cannot be restored: its response block lacks its start or end marker, and the adapter "
+            "would count it as lost.\nNothing was written.");
+}
+
+// The procedures build their plans on a copy: a declined backup question leaves the image as it was, and a failed
+// write forgets the edits of the regions it reached before the adapter is read again.
+TEST_F(SaveAndRestoreTest, AProcedureThatDidNotWriteChangesNothingAndAFailedOneDropsTheEditsItReached) {
+  std::ofstream(BackupRoot()) << "in the way";
+  const auto image = BytesOfBlock(session.image());
+  session.MarkUnsaved(model::kUnsavedMacro);
+  host.answers = {core::kAnswerYes, core::kAnswerNo};  // the restore, then writing without a backup
+  EXPECT_EQ(core::FirmwareProcedures(session, host).RestoreConfiguration(), core::ProcedureOutcome::kDeclined);
+  EXPECT_EQ(BytesOfBlock(session.image()), image);
+  EXPECT_EQ(session.unsaved(), model::kUnsavedMacro);
+
+  host.answers = {core::kAnswerYes, core::kAnswerYes};
+  host.write_results = {core::WriteResult{false, {258, "WriteFlash: Read(87,258)"}}};
+  EXPECT_EQ(core::FirmwareProcedures(session, host).RestoreConfiguration(), core::ProcedureOutcome::kFailed);
+  EXPECT_EQ(session.unsaved(), 0u) << "the macro block was among the regions the restore reached";
+  EXPECT_EQ(host.reads_again, 1);
 }
 
 }  // namespace

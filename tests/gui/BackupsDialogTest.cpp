@@ -56,6 +56,9 @@ TEST_F(BackupsDialogTest, ABackupChosenThroughTheHelpDialogIsWrittenBack) {
   const auto original = AdapterConfig();
   SaveAnEdit();
   ASSERT_NE(AdapterConfig(), original);
+  // An edit the restore replaces is not laid over the adapter's fresh read.
+  ++state.session.image().config.records[0].hotkey;
+  window->MarkUnsaved(model::kUnsavedConfig);
   // A damaged file sorts newest: listed, not restorable.
   const core::BackupStore store(core::BackupFolder());
   std::ofstream(std::filesystem::path(store.FolderOf(state.session.image().info.serial)) / "20991231-000000Z.tvbackup")
@@ -81,6 +84,8 @@ TEST_F(BackupsDialogTest, ABackupChosenThroughTheHelpDialogIsWrittenBack) {
   EXPECT_EQ(AdapterConfig(), original);
   EXPECT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }));
   EXPECT_EQ(ConfigBytes(state.session.image().config), original) << "read afresh";
+  EXPECT_EQ(window->unsaved_mask(), 0u);
+  EXPECT_EQ(Control(u"btnSave")->GetText(), QStringLiteral("Save"));
 }
 
 // A No keeps the list open for another choice; the question, asked over the list, names the other adapter.

@@ -329,6 +329,29 @@ TEST_F(EditPageTest, CurveButtonEditsTheRecordsCurves) {
   EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
 }
 
+// Typed and not yet left, on the editing page or on the macro pages reached from it: kept for the adapter's return.
+TEST_F(EditPageTest, WhatThePageHoldsWhenTheAdapterGoesComesBackWithIt) {
+  for (const bool via_macros : {false, true}) {
+    SCOPED_TRACE(via_macros);
+    Open();
+    const std::uint8_t deadzone = Record().joystick_deadzone;
+    Control(u"editHipSensitivity")->SetText(via_macros ? QStringLiteral("6.5") : QStringLiteral("7.25"));
+    Control(u"editJoystickDeadzone")->SetText(QStringLiteral("999"));  // out of range: kept as stored, unasked
+    if (via_macros) Click(u"btnMacro");
+    adapter.Unplug();
+    ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceRemove; }));
+    EXPECT_TRUE(MessageBoxAnswers::Shown().isEmpty());
+    adapter.Plug();
+    ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }, 10000));
+    EXPECT_EQ(Record().hip_sensitivity, via_macros ? 650 : 725);
+    EXPECT_EQ(Record().joystick_deadzone, deadzone);
+    EXPECT_NE(window->unsaved_mask() & model::kUnsavedConfig, 0u);
+    EXPECT_EQ(Control(u"btnSave")->GetText(), QStringLiteral("Save *"));
+    Click(u"btnDeviceArrival");
+    ASSERT_EQ(Page(), app::kPagePlaySelect);
+  }
+}
+
 TEST_F(EditPageTest, UnpluggingClosesAnOpenSettingsDialogWithoutApplyingIt) {
   Open();
   const ConfigRecord before = Record();

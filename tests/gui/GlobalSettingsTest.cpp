@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/MainPage.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
 #include "editor/CGlobalSettingsDlg.h"
@@ -135,6 +136,23 @@ TEST_F(GlobalSettingsTest, OnlyOkKeepsAChangeAndOnlyARealChangeMarksSave) {
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig);
   EXPECT_EQ(SaveText(), QStringLiteral("Save *"));
   EXPECT_TRUE(MessageBoxAnswers::Shown().isEmpty());
+}
+
+// The dialog's edits are nobody's once the adapter goes: the block is put back before the edits are set aside.
+TEST_F(GlobalSettingsTest, AnUnplugWhileTheDialogIsOpenKeepsNoneOfItsEdits) {
+  const std::uint8_t before = Global(kPrevious);
+  WhenModalShows(u"btnKeyMapPrevious", [&](toolkit::WindowImplBase& dialog) {
+    QTest::mouseClick(dialog.FindControl(kButtons[kPrevious]), Qt::RightButton);
+    ASSERT_EQ(Global(kPrevious), 0);
+    adapter.Unplug();
+  });
+  QTest::mouseClick(Control(u"btnSettings"), Qt::LeftButton);
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceRemove; }));
+  adapter.Plug();
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }, 10000));
+  EXPECT_EQ(Global(kPrevious), before);
+  EXPECT_EQ(window->unsaved_mask(), 0u);
+  EXPECT_EQ(SaveText(), QStringLiteral("Save"));
 }
 
 TEST_F(GlobalSettingsTest, RightClickClearsWithoutAQuestion) {

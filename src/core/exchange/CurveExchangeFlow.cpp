@@ -17,10 +17,12 @@ CurveCharts ChartsOf(const model::ConfigRecord& record) {
 ExchangeOutcome ExportCurves(Host& host, const model::ConfigRecord& record, const CurveCharts& charts) {
   const std::optional<model::CurveFile> file = model::BuildCurveFile(charts.hip, charts.ads);
   if (!file) return ReportExport(host, model::kTitleExportCurve, {model::kFileOpenFailed, 0});
-  // Told like the other exports: a curve file that silently failed to be written would be found missing later.
+  // The curve editor says nothing of a success; a failure is told, since a file that silently failed to be
+  // written would be found missing later.
   return ReportExport(host, model::kTitleExportCurve,
                       WriteChosenFile(host, model::kTitleExportCurve, model::SuggestedCurveFileName(record),
-                                      model::BytesOf(*file), model::ExchangeKind::kCurve));
+                                      model::BytesOf(*file), model::ExchangeKind::kCurve),
+                      false);
 }
 
 CurveImportResult ImportCurves(Host& host) {

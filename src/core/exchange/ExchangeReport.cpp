@@ -13,10 +13,12 @@ void TellUnlessEmpty(Host& host, std::string_view title, const std::string& text
 
 }  // namespace
 
-ExchangeOutcome ReportExport(Host& host, std::string_view title, const FileOutcome& written) {
+ExchangeOutcome ReportExport(Host& host, std::string_view title, const FileOutcome& written, bool tell_success) {
   const bool done = written.code == model::kFileDone;
-  TellUnlessEmpty(host, title, model::ExportMessage(written.code, written.system_error),
-                  done ? Tone::kInformation : Tone::kFailure);
+  if (!done || tell_success) {
+    TellUnlessEmpty(host, title, model::ExportMessage(written.code, written.system_error),
+                    done ? Tone::kInformation : Tone::kFailure);
+  }
   if (done) return ExchangeOutcome::kDone;
   return written.code == model::kFileCancelled ? ExchangeOutcome::kCancelled : ExchangeOutcome::kRefused;
 }
@@ -42,7 +44,8 @@ ExchangeOutcome ReportImport(Host& host, model::ExchangeKind kind, model::Exchan
 }
 
 bool ConfirmOccupiedKey(Host& host, std::string_view title, std::uint8_t key_code) {
-  return host.Ask(title, model::OccupiedKeyQuestion(key_code), Buttons::kYesNo) == kAnswerYes;
+  // Only a No keeps the key's owner, as the key buttons' own question does.
+  return host.Ask(title, model::OccupiedKeyQuestion(key_code), Buttons::kYesNo) != kAnswerNo;
 }
 
 }  // namespace torvane::core

@@ -16,21 +16,14 @@ namespace {
 template <class Fits>
 FileRead ReadRegularFile(const std::string& path, Fits fits) {
   FileRead read;
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
-    read.system_error = errno;
-    return read;
-  }
-  if (!S_ISREG(info.st_mode) || !fits(static_cast<std::size_t>(info.st_size))) {
-    read.outcome = FileRead::Outcome::kWrongSize;
-    return read;
-  }
-  // Without blocking: what lies at the path may have changed since, into a FIFO as well.
+  // Opened first, so a file that cannot be read says so whatever its size; without blocking, since a FIFO opens
+  // too, and is then refused by its kind.
   const device::UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (!file.valid()) {
     read.system_error = errno;
     return read;
   }
+  struct stat info {};
   if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || !fits(static_cast<std::size_t>(info.st_size))) {
     read.outcome = FileRead::Outcome::kWrongSize;
     return read;
