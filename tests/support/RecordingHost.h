@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,9 +12,8 @@
 namespace torvane::testing {
 
 // Runs the core's flows as a front end would, from tables: questions take the queued answers (none left: the
-// question is closed without a button, as Escape on a box with no answer queued would be refused), writes the
-// queued results (none left: done), file choices the queued paths (none left: cancelled). It records what it is
-// asked, told and given to write.
+// question is closed without a button), writes the queued results (none left: done) or go to `writer`, file
+// choices the queued paths (none left: cancelled). It records what it is asked, told and given to write.
 class RecordingHost final : public core::Host {
  public:
   struct Box {
@@ -46,6 +46,7 @@ class RecordingHost final : public core::Host {
   }
   core::WriteResult RunWrite(const device::WritePlan& plan, core::WriteKind kind) override {
     writes.push_back({plan, kind});
+    if (writer) return writer(plan);
     if (write_results.empty()) return {true, {}};
     const core::WriteResult result = write_results.front();
     write_results.pop_front();
@@ -76,6 +77,8 @@ class RecordingHost final : public core::Host {
 
   std::deque<int> answers;
   std::deque<core::WriteResult> write_results;
+  // When set, writes go to it instead (a real device worker), and write_results are not used.
+  std::function<core::WriteResult(const device::WritePlan&)> writer;
   std::deque<std::optional<std::string>> files;
 
   std::vector<Box> boxes;
