@@ -317,6 +317,7 @@ TEST_F(EditPageTest, SettingsDialogsWriteTheRecordAndOfferTheSave) {
 
 TEST_F(EditPageTest, CurveButtonEditsTheRecordsCurves) {
   Open([](ConfigRecord& r) { r.hip_curve = model::NeutralCurve(); });
+  EXPECT_EQ(Control(u"btnCurve")->GetText(), "Curve Editor");
   WhenModalShows(u"chartHip", [](toolkit::WindowImplBase& dialog) {
     auto* chart = dialog.FindControl<toolkit::CChartUI>(u"chartHip");
     chart->SetFocusIndex(2);
