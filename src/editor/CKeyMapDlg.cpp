@@ -51,7 +51,7 @@ QString CKeyMapDlg::GetSkinFile() const {
 }
 
 QString CKeyMapDlg::PromptText() {
-  return QStringLiteral("waiting  . . .\nplease press any key.");
+  return QStringLiteral("waiting  . . .\r\nplease press any key.");
 }
 
 void CKeyMapDlg::InitWindow() {

@@ -75,8 +75,12 @@ bool Always(const ConfigRecord&) {
   return true;
 }
 
+// The controller page shows the byte signed, the wheel page as it is stored.
 int SignedVibration(const ConfigRecord& r) {
   return static_cast<std::int8_t>(r.vibration_strength);
+}
+int Vibration(const ConfigRecord& r) {
+  return int{r.vibration_strength};
 }
 void SetVibration(ConfigRecord& r, int v) {
   r.vibration_strength = static_cast<std::uint8_t>(v);
@@ -98,7 +102,7 @@ const IntegerField kIntegerFields[] = {
      [](ConfigRecord& r, int v) { r.joystick_deadzone = static_cast<std::uint8_t>(v); }, &Always, false},
     {u"editVibrationStrength", model::kVibrationStrengthRange, &SignedVibration, &SetVibration,
      [](const ConfigRecord& r) { return r.input_device == 0; }, false},
-    {u"editSW_VibrationStrength", model::kVibrationStrengthRange, &SignedVibration, &SetVibration,
+    {u"editSW_VibrationStrength", model::kVibrationStrengthRange, &Vibration, &SetVibration,
      [](const ConfigRecord& r) { return r.input_device == 1; }, false},
     {u"editForceFeedbackStrength", model::kForceFeedbackRange,
      [](const ConfigRecord& r) { return int{r.force_feedback_strength}; },
@@ -289,12 +293,17 @@ void EditPage::CheckSensitivity(toolkit::CEditUI& edit, bool hip) {
 }
 
 void EditPage::CheckInteger(const IntegerField& field, bool store) {
-  if (!field.applies(*record_)) return;
   const QString text = EditText(field.edit);
   const int stored = field.get(*record_);
   // Untouched text needs nothing, even when a stored value lies outside the range.
   if (text == IntegerText(stored)) return;
   const model::ParsedField<int> parsed = model::ParseInteger(text.toStdString(), field.range);
+  // A field this record never writes back (such as the other input device's vibration) still shows its value
+  // when emptied; what is typed there is left alone.
+  if (!field.applies(*record_)) {
+    if (parsed.status == model::FieldStatus::kBlank) SetEditText(field.edit, IntegerText(stored));
+    return;
+  }
   if (parsed.ok()) {
     if (store) field.set(*record_, parsed.value);
     return;

@@ -131,6 +131,36 @@ TEST_F(EditPageTest, IntegerFieldsTakeValuesInsideTheirRangeOnly) {
   }
 }
 
+// Emptied, a vibration field shows the strength again whichever input device the configuration uses; only the
+// controller page reads the byte as signed.
+TEST_F(EditPageTest, EmptiedVibrationFieldsShowTheStrengthAgain) {
+  const struct {
+    const char16_t* edit;
+    int page;
+    int input_device;
+    const char* shown;
+  } cases[] = {
+      {u"editVibrationStrength", 1, 0, "-56"},
+      {u"editVibrationStrength", 1, 1, "-56"},
+      {u"editVibrationStrength", 1, 3, "-56"},
+      {u"editSW_VibrationStrength", 2, 1, "200"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(QString::fromUtf16(c.edit).toStdString() + " device " + std::to_string(c.input_device));
+    Open([&](ConfigRecord& r) {
+      r.input_device = static_cast<std::uint8_t>(c.input_device);
+      r.set_wheel_type(0);
+      r.vibration_strength = 0xC8;
+    });
+    while (window->edit_page().setting_page() != c.page) Click(u"btnNext");
+    EXPECT_EQ(Text(c.edit).toStdString(), c.shown);
+    Type(c.edit, QString());
+    EXPECT_EQ(Text(c.edit).toStdString(), c.shown);
+    Click(u"btnHome");
+    EXPECT_EQ(Record().vibration_strength, 0xC8);
+  }
+}
+
 TEST_F(EditPageTest, SensitivitiesStoreHundredthsOrShowTheStoredValueAgain) {
   const struct {
     const char* typed;
@@ -317,6 +347,7 @@ TEST_F(EditPageTest, SettingsDialogsWriteTheRecordAndOfferTheSave) {
 
 TEST_F(EditPageTest, CurveButtonEditsTheRecordsCurves) {
   Open([](ConfigRecord& r) { r.hip_curve = model::NeutralCurve(); });
+  EXPECT_EQ(Control(u"btnCurve")->GetText(), "Curve Editor");
   WhenModalShows(u"chartHip", [](toolkit::WindowImplBase& dialog) {
     auto* chart = dialog.FindControl<toolkit::CChartUI>(u"chartHip");
     chart->SetFocusIndex(2);

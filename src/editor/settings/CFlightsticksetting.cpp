@@ -79,10 +79,15 @@ void CFlightsticksetting::InitWindow() {
     ShowChoice(axes_[a].type, type);  // a type above 5 selects nothing and keeps its row hidden
     if (axes_[a].row != nullptr) axes_[a].row->SetVisible(type == model::kAxisButtons);
     // Chosen on every axis, so that Ok without changes puts each code back where it was.
-    for (std::size_t d = 0; d < 2; ++d) {
-      const int position = remembered_[DirectionIndex(model::kAxisDirectionCodes[a][d])];
-      ShowChoice(axes_[a].directions[d], model::PositionToButtonChoice(host, position).value_or(-1));
-    }
+    ShowRemembered(a);
+  }
+}
+
+void CFlightsticksetting::ShowRemembered(std::size_t axis) {
+  const int host = WorkingCopy().host_type();
+  for (std::size_t d = 0; d < 2; ++d) {
+    const int position = remembered_[DirectionIndex(model::kAxisDirectionCodes[axis][d])];
+    ShowChoice(axes_[axis].directions[d], model::PositionToButtonChoice(host, position).value_or(-1));
   }
 }
 
@@ -117,8 +122,11 @@ void CFlightsticksetting::Notify(toolkit::TNotifyUI& msg) {
     model::ConfigRecord& record = Working();
     record.flight_axis_map =
         model::WithAxisType(record.flight_axis_map.get(), static_cast<model::FlightAxis>(a), *type);
-    // The direction combos keep what they show while their row is hidden.
-    if (axes_[a].row != nullptr) axes_[a].row->SetVisible(*type == model::kAxisButtons);
+    // The direction combos keep what they show while their row is hidden, and show the buttons the record held
+    // again when the axis goes back to buttons.
+    const bool buttons = *type == model::kAxisButtons;
+    if (buttons) ShowRemembered(a);
+    if (axes_[a].row != nullptr) axes_[a].row->SetVisible(buttons);
     return;
   }
 }

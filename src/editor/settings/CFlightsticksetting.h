@@ -33,6 +33,8 @@ class CFlightsticksetting : public SettingsDialog {
     std::array<toolkit::CComboUI*, 2> directions{};
   };
 
+  // Selects in the axis's direction combos the buttons its codes had when the dialog opened.
+  void ShowRemembered(std::size_t axis);
   void Store();
 
   std::array<Axis, model::kFlightAxisCount> axes_{};

@@ -75,11 +75,12 @@ std::uint16_t MouseAdvancedDlg::NormaliseRatio(toolkit::CEditUI* edit, std::uint
 }
 
 std::int16_t MouseAdvancedDlg::NormaliseMinSpeed(toolkit::CEditUI* edit, std::int16_t shown) {
-  const model::ParsedField<std::int16_t> typed = model::ParseTenths(EditText(edit));
+  const model::ParsedField<model::ShownTenths> typed = model::ParseTenths(EditText(edit));
   // Text that is no number counts as 0, which is a speed like any other; blank text shows the value again.
-  const std::int16_t value = typed.status == model::FieldStatus::kNotANumber ? std::int16_t{0} : typed.value_or(shown);
-  SetEditText(edit, model::FormatTenths(value));
-  return value;
+  const std::int16_t fallback = typed.status == model::FieldStatus::kNotANumber ? std::int16_t{0} : shown;
+  const model::ShownTenths value = typed.value_or({fallback, model::FormatTenths(fallback)});
+  SetEditText(edit, value.text);
+  return value.value;
 }
 
 std::uint16_t MouseAdvancedDlg::NormaliseDelay() {

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 #include "model/params/TextTrim.h"
 
@@ -62,14 +63,20 @@ ParsedField<std::uint16_t> ParseHundredths(std::string_view text) {
   return {FieldStatus::kValue, static_cast<std::uint16_t>(scaled)};
 }
 
-ParsedField<std::int16_t> ParseTenths(std::string_view text) {
+ParsedField<ShownTenths> ParseTenths(std::string_view text) {
   const ParsedField<double> number = ParseDecimal(text);
   if (!number.ok()) return {number.status};
-  // No guard needed against typed tenths landing one low: for every k in
-  // range, the double nearest k / 10 times 10 is exactly k.
-  const double scaled = number.value * 10.0;
+  const double product = number.value * 10.0;
+  // A double beyond the float range has no float to become.
+  if (!(std::fabs(product) <= 2.0 * kMaxTenths)) return {FieldStatus::kOutOfRange};
+  const auto scaled = static_cast<float>(product);
   if (!(scaled >= kMinTenths && scaled <= kMaxTenths)) return {FieldStatus::kOutOfRange};
-  return {FieldStatus::kValue, static_cast<std::int16_t>(std::trunc(scaled))};
+  // The field shows the single-precision quotient, so a typed "12.35" shows " 12.4" where the double would show
+  // " 12.3"; the value is read back from that text, so what is stored is what the player saw.
+  ShownTenths shown{0, FormatFixed(static_cast<double>(scaled / 10.0f), 1, 5)};
+  const ParsedField<double> rounded = ParseDecimal(shown.text);
+  shown.value = static_cast<std::int16_t>(std::lround(rounded.value * 10.0));
+  return {FieldStatus::kValue, std::move(shown)};
 }
 
 }  // namespace torvane::model

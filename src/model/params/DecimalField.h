@@ -25,9 +25,18 @@ ParsedField<std::uint16_t> ParseHundredths(std::string_view text);
 
 // "% 5.1f" of value / 10, e.g. "  0.0", "-100.0".
 std::string FormatTenths(std::int16_t value);
-// The typed number times 10, truncated toward zero ("0.25" gives 2);
-// kOutOfRange when the product leaves -1000..1000 (so "-100.01" is refused).
-ParsedField<std::int16_t> ParseTenths(std::string_view text);
+
+// A typed minimum speed as its field shows it once left, and the tenths that
+// text stands for.
+struct ShownTenths {
+  std::int16_t value = 0;
+  std::string text;
+};
+// t, the typed number times 10 in single precision, shown as "% 5.1f" of
+// t / 10: rounded, not truncated ("12.36" shows " 12.4" and stands for 124,
+// "-0.05" shows " -0.1"). kOutOfRange when t leaves -1000..1000 (so "-100.01"
+// is refused).
+ParsedField<ShownTenths> ParseTenths(std::string_view text);
 
 // A plain decimal number: optional blanks, an optional sign, digits with at
 // most one decimal point, optional blanks; no exponent, no inf or nan.

@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
@@ -61,6 +62,7 @@ TEST(HundredthsTest, EntriesBecomeStoredValues) {
 
 TEST(DecimalFieldTest, NotANumberIsToldApartFromOutOfRange) {
   const std::string too_large_for_a_double(400, '9');
+  const std::string too_large_for_a_float(300, '9');
   const struct {
     const char* text;
     FieldStatus hundredths;
@@ -89,6 +91,7 @@ TEST(DecimalFieldTest, NotANumberIsToldApartFromOutOfRange) {
       {"100.1", FieldStatus::kOutOfRange, FieldStatus::kOutOfRange},
       {"99999999999999999999999999", FieldStatus::kOutOfRange, FieldStatus::kOutOfRange},
       {too_large_for_a_double.c_str(), FieldStatus::kOutOfRange, FieldStatus::kOutOfRange},
+      {too_large_for_a_float.c_str(), FieldStatus::kOutOfRange, FieldStatus::kOutOfRange},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ParseHundredths(c.text).status, c.hundredths) << '"' << c.text << '"';
@@ -96,20 +99,38 @@ TEST(DecimalFieldTest, NotANumberIsToldApartFromOutOfRange) {
   }
 }
 
-TEST(TenthsTest, EntriesAreTruncatedTowardZero) {
-  EXPECT_EQ(Taken(ParseTenths("0.25")), 2);
-  EXPECT_EQ(Taken(ParseTenths("-0.25")), -2);
-  EXPECT_EQ(Taken(ParseTenths("0.39")), 3);
-  EXPECT_EQ(Taken(ParseTenths("-0.05")), 0);
-  // Typed tenths land on themselves, not one low.
-  EXPECT_EQ(Taken(ParseTenths("0.3")), 3);
-  EXPECT_EQ(Taken(ParseTenths("2.3")), 23);
-  EXPECT_EQ(Taken(ParseTenths("-0.7")), -7);
-  EXPECT_EQ(Taken(ParseTenths("-100.0")), -1000);
-  EXPECT_EQ(Taken(ParseTenths("100")), 1000);
+// The field shows the typed tenths rounded as printf rounds the single-precision quotient, and stands for the
+// tenths it shows.
+TEST(TenthsTest, EntriesShowAndStandForTheRoundedTenth) {
+  const struct {
+    const char* typed;
+    const char* shown;
+    int tenths;
+  } cases[] = {
+      {"12.36", " 12.4", 124}, {"-0.05", " -0.1", -1},      {"0.39", "  0.4", 4},      {"0.25", "  0.2", 2},
+      {"12.35", " 12.4", 124}, {"0.3", "  0.3", 3},         {"-0.7", " -0.7", -7},     {"-0.03", " -0.0", 0},
+      {"100", " 100.0", 1000}, {"-100.0", "-100.0", -1000}, {"99.99", " 100.0", 1000},
+  };
+  for (const auto& c : cases) {
+    const ParsedField<ShownTenths> parsed = ParseTenths(c.typed);
+    ASSERT_TRUE(parsed.ok()) << c.typed;
+    EXPECT_EQ(parsed.value.text, c.shown) << c.typed;
+    EXPECT_EQ(parsed.value.value, c.tenths) << c.typed;
+  }
   EXPECT_EQ(FormatTenths(-1000), "-100.0");
   EXPECT_EQ(FormatTenths(0), "  0.0");
   EXPECT_EQ(FormatTenths(55), "  5.5");
+}
+
+// Leaving a field again changes nothing, for every value it can show.
+TEST(TenthsTest, ShownTextsReadBackToThemselves) {
+  for (int v = kMinTenths; v <= kMaxTenths; ++v) {
+    const std::string text = FormatTenths(static_cast<std::int16_t>(v));
+    const ParsedField<ShownTenths> parsed = ParseTenths(text);
+    ASSERT_TRUE(parsed.ok()) << v;
+    ASSERT_EQ(parsed.value.value, v);
+    ASSERT_EQ(parsed.value.text, text);
+  }
 }
 
 TEST(DecimalFieldTest, FormatsMatchTheCLocalePrintfForEveryValue) {
@@ -123,6 +144,17 @@ TEST(DecimalFieldTest, FormatsMatchTheCLocalePrintfForEveryValue) {
   }
 }
 
+TEST(TenthsTest, ShownTextIsPrintfOfTheSinglePrecisionQuotient) {
+  const ScopedLocale c_locale("C");
+  ASSERT_TRUE(c_locale.active());
+  for (int k = -10000; k <= 10000; ++k) {
+    char typed[16];
+    std::snprintf(typed, sizeof typed, "%.2f", k / 100.0);
+    const float t = static_cast<float>(std::strtod(typed, nullptr) * 10.0);
+    ASSERT_EQ(ParseTenths(typed).value.text, Printf(1, static_cast<double>(t / 10.0f))) << typed;
+  }
+}
+
 TEST(DecimalFieldTest, TextsKeepTheDecimalPointUnderACommaLocale) {
   const ScopedLocale german("de_DE.UTF-8");
   if (!german.active()) {
@@ -133,7 +165,7 @@ TEST(DecimalFieldTest, TextsKeepTheDecimalPointUnderACommaLocale) {
   EXPECT_EQ(FormatHundredths(100), " 1.00");
   EXPECT_EQ(FormatTenths(-1000), "-100.0");
   EXPECT_EQ(Taken(ParseHundredths(FormatHundredths(4321))), 4321);
-  EXPECT_EQ(Taken(ParseTenths(FormatTenths(-25))), -25);
+  EXPECT_EQ(ParseTenths(FormatTenths(-25)).value.value, -25);
   EXPECT_EQ(ParseHundredths("1,00").status, FieldStatus::kNotANumber);
 }
 

@@ -78,6 +78,25 @@ TEST_F(FlightStickDlgTest, EachAxisToButtonsOrToAStick) {
   }
 }
 
+// Back to buttons, an axis shows the buttons the record held again, whatever was chosen in between.
+TEST_F(FlightStickDlgTest, BackToButtonsShowsTheRememberedButtons) {
+  model::ConfigRecord record = MakeSettingsRecord();
+  record.flight_axis_map = model::WithAxisType(0x5510, model::kAxisRoll, model::kAxisButtons);
+  record.mapping[1][17] = model::kFlightRollLeft;
+  Run(record, [](CFlightsticksetting& d) {
+    Choose(d, "roll_left_map_to_combo", 1);
+    Choose(d, "roll_right_map_to_combo", 2);
+    Choose(d, "roll_map_type_combo", 0);
+    Choose(d, "roll_map_type_combo", model::kAxisButtons);
+    EXPECT_EQ(SelectionOf(d, "roll_left_map_to_combo"), 18);
+    EXPECT_EQ(SelectionOf(d, "roll_right_map_to_combo"), 0);
+    Click(d, "btnOk");
+  });
+  EXPECT_EQ(record.mapping[1][17], model::kFlightRollLeft);
+  EXPECT_EQ(record.mapping[1][0], 0);
+  EXPECT_EQ(record.mapping[1][1], 0);
+}
+
 TEST_F(FlightStickDlgTest, NoneRemovesACodeAndCancelKeepsEveryCode) {
   struct Case {
     const char* what;

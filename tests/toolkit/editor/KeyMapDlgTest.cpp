@@ -239,7 +239,7 @@ TEST_F(KeyMapDlgTest, RendersWaitingAndTheCapturedKey) {
   QPixmap waiting;
   QPixmap captured;
   WhenModal([&](WindowImplBase& modal) {
-    EXPECT_EQ(modal.FindControl(u"txtPrompt")->GetText(), CKeyMapDlg::PromptText());
+    EXPECT_EQ(modal.FindControl(u"txtPrompt")->GetText(), "waiting  . . .\r\nplease press any key.");
     waiting = modal.grab();
     record.sink(InputCapture::kKeyboard, 166);
     QTimer::singleShot(30, [&] {
