@@ -189,15 +189,14 @@ TEST_F(ExchangeFlowTest, FilesRoundTripByteExactly) {
   EXPECT_EQ(session.unsaved(), model::kUnsavedConfig | model::kUnsavedResponse);
 }
 
-// A refusal shows its message and nothing else, and leaves the image and its unsaved marks as they were.
+// A refusal shows its message and nothing else, and leaves the image and its unsaved marks as they were. Which file
+// each check refuses, and each message's words, are the model's (tests/model/exchange); here, one of each way.
 TEST_F(ExchangeFlowTest, EveryRefusalTellsItsReasonAndChangesNothing) {
   const model::ConfigRecord config = NewConfig("Imported");
   const Bytes good_config = ToBytes(*model::BuildConfigFile(config));
   const model::MacroRecord macro = NewMacro("Imported");
-  const Bytes good_macro = ToBytes(*model::BuildMacroFile(macro));
   const Bytes good_curve = ToBytes(*model::BuildCurveFile({}, {}));
   const std::uint8_t global_key = Image().config.global_hotkeys[0];
-  const int other_host = (Host() + 1) % model::kHostCount;
   auto flipped = [](Bytes bytes, std::size_t at) {
     bytes[at] ^= 0x01;
     return bytes;
@@ -223,54 +222,19 @@ TEST_F(ExchangeFlowTest, EveryRefusalTellsItsReasonAndChangesNothing) {
   const std::vector<Refusal> refusals{
       {"config 863 bytes", ExchangeKind::kConfig, [&] { return Bytes(good_config.begin(), good_config.end() - 1); },
        kIncompatible},
-      {"config 865 bytes", ExchangeKind::kConfig,
-       [&] {
-         Bytes b = good_config;
-         b.push_back(0);
-         return b;
-       },
-       kIncompatible},
       {"config version byte flipped", ExchangeKind::kConfig, [&] { return flipped(good_config, 0); }, kVerifyFailed},
-      {"config format 2.0.1", ExchangeKind::kConfig,
-       [&] {
-         auto file = FromBytes<model::ConfigFile>(good_config);
-         file.config_format_version = {2, 0, 1};
-         return Restamped(file);
-       },
-       kNeedsNewer},
-      {"config of another console", ExchangeKind::kConfig,
-       [&] { return config_with([&](model::ConfigRecord& r) { r.set_host_type(other_host); }); }, kWrongConsole},
-      {"config console bits 7", ExchangeKind::kConfig,
-       [&] { return config_with([](model::ConfigRecord& r) { r.set_host_type(7); }); }, kWrongConsole},
-      {"config name taken", ExchangeKind::kConfig,
-       [&] { return config_with([&](model::ConfigRecord& r) { SetName(r.name, model::ReadName(Owner().name)); }); },
-       "\nA game with the same name is already in list."},
       {"config key occupied, answered No", ExchangeKind::kConfig,
        [&] { return config_with([&](model::ConfigRecord& r) { r.mapping[0][0] = global_key; }); }, kOccupied,
        ExchangeOutcome::kDeclined},
       {"config file missing", ExchangeKind::kConfig, [] { return Bytes{}; },
        "\nFailed to import file!\n[Error Code:-1,2]"},
-      {"macro 567 bytes", ExchangeKind::kMacro, [&] { return Bytes(good_macro.begin(), good_macro.end() - 1); },
-       kIncompatible},
-      {"macro digest byte flipped", ExchangeKind::kMacro, [&] { return flipped(good_macro, 9); }, kVerifyFailed},
-      {"macro format 1.10.1", ExchangeKind::kMacro,
-       [&] {
-         auto file = FromBytes<model::MacroFile>(good_macro);
-         file.macro_format_version = {1, 10, 1};
-         return Restamped(file);
-       },
-       kNeedsNewer},
       {"macro of console 9", ExchangeKind::kMacro,
        [&] { return macro_with([](model::MacroRecord& m) { m.host = 9; }); }, kWrongConsole},
-      {"macro name taken", ExchangeKind::kMacro,
-       [&] { return macro_with([&](model::MacroRecord& m) { m.macro_name = Image().macro.records[0].macro_name; }); },
-       "\nA macro with the same name is already in list."},
       {"macro hot key occupied, answered No", ExchangeKind::kMacro,
        [&] { return macro_with([&](model::MacroRecord& m) { m.macro_hotkey = global_key; }); }, kOccupied,
        ExchangeOutcome::kDeclined},
       {"curve 60 bytes", ExchangeKind::kCurve, [&] { return Bytes(good_curve.begin(), good_curve.end() - 1); },
        "\nFailed to import file!\n[Error Code:-2,0]"},
-      {"curve point flipped", ExchangeKind::kCurve, [&] { return flipped(good_curve, 30); }, kVerifyFailed},
       {"curve format 1.10.1", ExchangeKind::kCurve,
        [&] {
          auto file = FromBytes<model::CurveFile>(good_curve);
@@ -317,16 +281,9 @@ TEST_F(ExchangeFlowTest, EveryRefusalTellsItsReasonAndChangesNothing) {
 }
 
 // Files of the right size and digest made to hurt: whatever the editors would never store is mended on the way in.
-TEST_F(ExchangeFlowTest, HostileFilesAreMended) {
-  model::ConfigRecord config = NewConfig("");
-  config.name.fill('N');  // no terminator
-  config.button_count = 255;
-  Write(Path("hostile.vqc"), ToBytes(*model::BuildConfigFile(config)));
-  ASSERT_EQ(Import(ExchangeKind::kConfig, Path("hostile.vqc")), ExchangeOutcome::kDone);
-  const int slot = model::FindConfigIndex(Image().config, std::string(model::kNewConfigNameChars, 'N'), Host());
-  ASSERT_GE(slot, 0);
-  EXPECT_EQ(Image().config.records[static_cast<std::size_t>(slot)].button_count, model::kMappingGroupSize);
-
+// Files of the right size and digest made to hurt are mended on the way in (a configuration's, in the model's
+// tests): a macro's name, step count, trigger and hold times, and the steps past its count.
+TEST_F(ExchangeFlowTest, HostileMacroFilesAreMended) {
   model::MacroRecord macro = NewMacro("");
   macro.macro_name.fill('M');  // no terminator
   macro.step_count = 255;

@@ -29,24 +29,6 @@ class AdapterCheckTest : public ::testing::Test {
   CheckStep First(std::uint8_t mode) { return AdapterCheck(*image, mode).Next(); }
 };
 
-TEST_F(AdapterCheckTest, UnknownWorkingModeEndsTheProgramBeforeAnythingElse) {
-  image->info.end = 0;
-  const CheckStep step = First(2);
-  EXPECT_EQ(step.action, CheckAction::kExitProgram);
-  EXPECT_EQ(step.text, "Working Mode (2)");
-  EXPECT_EQ(First(0).text, "Working Mode (0)");
-  EXPECT_EQ(First(255).text, "Working Mode (255)");
-}
-
-TEST_F(AdapterCheckTest, DamagedInformationBlockStopsRegardlessOfTheRest) {
-  image->info.end = 0x00;
-  image->config.start = 0;
-  image->boot.start = 0;
-  const CheckStep step = First(1);
-  EXPECT_EQ(step.action, CheckAction::kStop);
-  EXPECT_EQ(step.text, "Hardware was damaged.");
-}
-
 TEST_F(AdapterCheckTest, LostConfigurationWithValidBootOnlyAsksForTheConfigurationRestore) {
   image->response.end = 0;
   image->boot.firmware_version = {4, 5, 117};
