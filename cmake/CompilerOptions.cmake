@@ -52,10 +52,14 @@ function(torvane_layer name)
   target_link_libraries(${name} PUBLIC torvane_options)
 endfunction()
 
-# Adds a GoogleTest executable from every .cpp below the folder; tests are listed when ctest runs.
+# Adds a GoogleTest executable from every .cpp below the folder but those named after EXCLUDE; tests are listed when
+# ctest runs.
 function(torvane_gtest name)
-  cmake_parse_arguments(arg "" "" "LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(arg "" "" "LIBS;ENV;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(file ${arg_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+  endforeach()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} test_support GTest::gtest GTest::gmock GTest::gtest_main torvane_options)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)

@@ -1,21 +1,45 @@
-# Every library the build uses, looked up once here for all folders. Each is a Debian package that
-# scripts/setup-debian.sh installs.
-find_package(PkgConfig REQUIRED)
+# The system the build is for, and every library the build uses, looked up once here for all folders. Each is a
+# Debian package that scripts/setup-debian.sh installs (for Windows, the system's own libraries).
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  set(TORVANE_PLATFORM linux)
+elseif(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+  set(TORVANE_PLATFORM windows)
+else()
+  message(FATAL_ERROR "No platform implementation for ${CMAKE_SYSTEM_NAME}")
+endif()
+
 find_package(Threads REQUIRED)
-find_package(OpenSSL REQUIRED COMPONENTS Crypto)  # SHA-256 of backups, MD5 of exchange files
-find_package(ZLIB REQUIRED)                       # CRC-32 of the carried firmware
-find_package(nlohmann_json 3.11 REQUIRED)         # the command line's JSON output
-pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
-pkg_check_modules(UDEV REQUIRED IMPORTED_TARGET libudev)
-# Qt Core for the platform's event-loop pieces; the windows need the rest.
+find_package(ZLIB REQUIRED)  # CRC-32 of the carried firmware (libz-mingw-w64-dev for Windows)
+# The command line's JSON output; header only, found on the build machine for a cross build too.
+find_package(nlohmann_json 3.11 REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+if(TORVANE_PLATFORM STREQUAL "linux")
+  find_package(PkgConfig REQUIRED)
+  find_package(OpenSSL REQUIRED COMPONENTS Crypto)  # SHA-256 of backups, MD5 of exchange files
+  pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
+  pkg_check_modules(UDEV REQUIRED IMPORTED_TARGET libudev)
+endif()
+# Windows brings HID, device set-up, sockets and the digests (CNG) itself.
+
+# The pieces of the platform layer that live in the UI thread's event loop use Qt Core; the windows need the rest.
+set(TORVANE_WITH_QT ON)
+if(TORVANE_PLATFORM STREQUAL "windows" AND NOT TORVANE_BUILD_GUI)
+  set(TORVANE_WITH_QT OFF)
+endif()
 if(TORVANE_BUILD_GUI)
   find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Svg)
+  find_package(PkgConfig REQUIRED)
   pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)  # the skin archive
-else()
+elseif(TORVANE_WITH_QT)
   find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets)
 endif()
 if(TORVANE_BUILD_TESTS)
-  find_package(GTest REQUIRED)
+  if(CMAKE_CROSSCOMPILING)
+    # No GoogleTest is packaged for the target: built from the sources Debian's libgtest-dev installs.
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  else()
+    find_package(GTest REQUIRED)
+  endif()
   include(GoogleTest)
   if(TORVANE_BUILD_GUI)
     find_package(Qt6 REQUIRED COMPONENTS Test)

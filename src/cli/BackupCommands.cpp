@@ -16,6 +16,7 @@
 #include "model/exchange/ExchangeMessages.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileRead.h"
+#include "platform/Utf8Path.h"
 
 namespace torvane::cli {
 
@@ -29,8 +30,10 @@ constexpr std::size_t kLargestBackup = 1u << 20;
 // Writes `bytes` as the file at `path`, whole or not at all; an existing file is replaced only when confirmed.
 int WriteBackupFile(CommandContext& context, const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::error_code ignored;
-  if (fs::exists(fs::symlink_status(path, ignored)) &&
-      !context.prompter.Ask(core::kBackupTitle, model::ReplaceFileQuestion(fs::path(path).filename().string()))) {
+  const fs::path target = platform::PathFromUtf8(path);
+  if (fs::exists(fs::symlink_status(target, ignored)) &&
+      !context.prompter.Ask(core::kBackupTitle,
+                            model::ReplaceFileQuestion(platform::Utf8FromPath(target.filename())))) {
     return kExitDeclined;
   }
   if (const int error = platform::ReplaceFileAtomically(path, bytes).error; error != 0) {

@@ -8,6 +8,7 @@
 #include "cli/Prompter.h"
 #include "model/exchange/ExchangeMessages.h"
 #include "model/exchange/SuggestedFileName.h"
+#include "platform/Utf8Path.h"
 
 namespace torvane::cli {
 
@@ -59,9 +60,9 @@ std::optional<std::string> CliHost::ChooseFileToSave(std::string_view title, std
   output_.data()["suggested_name"] = model::WithExtension(suggested_name, kind);
   const std::string path = model::WithExtension(file_, kind);
   std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
-  if (std::filesystem::exists(status)) {
-    const std::string name = std::filesystem::path(path).filename().string();
+  const std::filesystem::path target = platform::PathFromUtf8(path);
+  if (std::filesystem::exists(std::filesystem::symlink_status(target, error))) {
+    const std::string name = platform::Utf8FromPath(target.filename());
     if (!prompter_.Ask(title, model::ReplaceFileQuestion(name))) return std::nullopt;
   }
   output_.data()["file"] = path;

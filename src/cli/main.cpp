@@ -14,13 +14,14 @@
 #include "core/Session.h"
 #include "firmware/CarriedFirmware.h"
 #include "platform/NarrowText.h"
+#include "platform/Terminal.h"
 
 int main(int argc, char** argv) {
   namespace cli = torvane::cli;
   namespace core = torvane::core;
   // Before any name is read or printed: names on the adapter are in the user's ANSI code page.
   torvane::platform::InstallNarrowTextCodec();
-  const cli::ParsedCommandLine parsed = cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  const cli::ParsedCommandLine parsed = cli::ParseCommandLine(torvane::platform::ProgramArguments(argc, argv));
   if (!parsed.error.empty()) {
     std::cerr << "torvane-cli: " << parsed.error << "\nTry --help for the commands and options.\n";
     return cli::kExitUsage;

@@ -8,13 +8,11 @@ namespace torvane::platform {
 // The manager's application name, which names its data folder.
 inline constexpr std::string_view kManagerDataName = "Torvane Manager";
 
-// The user's folder for the data of `application`, where the GUI toolkit puts
-// it too, so every program of the manager finds the same backups: on Linux
-// $XDG_DATA_HOME/<application>, with ~/.local/share when that is unset or not
-// absolute. Empty when there is no home folder either.
+// The user's folder for the data of `application` (UTF-8), where the GUI
+// toolkit puts it too, so every program of the manager finds the same backups:
+// on Linux $XDG_DATA_HOME/<application>, with ~/.local/share when that is
+// unset or not absolute; on Windows the user's roaming application data
+// folder. Empty when the user has none.
 std::string ApplicationDataFolder(std::string_view application);
-
-// The rule above over given values of XDG_DATA_HOME and HOME (null when unset).
-std::string ApplicationDataFolder(std::string_view application, const char* xdg_data_home, const char* home);
 
 }  // namespace torvane::platform

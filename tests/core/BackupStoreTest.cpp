@@ -1,7 +1,6 @@
 #include "core/backup/BackupStore.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include "device/FlashPlans.h"
 #include "model/RegionBytes.h"
 #include "model/backup/BackupNames.h"
+#include "support/TempFolder.h"
 
 namespace torvane::core {
 namespace {
@@ -21,13 +21,10 @@ constexpr std::int64_t kTime = 1'765'157'400;  // 2025-12-08 01:30:00 UTC
 class BackupStoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "torvane-backups-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    root = pattern;
+    ASSERT_FALSE(root.empty());
     image->info.serial = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     image->config.count = 3;
   }
-  void TearDown() override { fs::remove_all(root); }
 
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
@@ -37,7 +34,8 @@ class BackupStoreTest : public ::testing::Test {
     return names;
   }
 
-  fs::path root;
+  testing::TempFolder folder;
+  const fs::path root = folder.path();
   std::unique_ptr<model::FlashImage> image = model::MakeFlashImage();
 };
 

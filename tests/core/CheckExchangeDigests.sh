@@ -1,13 +1,13 @@
 #!/bin/sh
 # Has the exchange round trip write its files into a folder of its own, then checks each file's digest with
 # md5sum, apart from the program's own MD5: the MD5 of the file with its 16 digest bytes zeroed must equal them.
-# Usage: CheckExchangeDigests.sh <core_tests program> <folder>
+# Usage: CheckExchangeDigests.sh <folder> <core_tests program, with what runs it first when cross-built>
 set -eu
-tests=$1
-out=$2
+out=$1
+shift
 rm -rf "$out"
 mkdir -p "$out"
-if ! TORVANE_EXCHANGE_OUT=$out "$tests" --gtest_filter=ExchangeFlowTest.FilesRoundTripByteExactly >"$out/run.log" 2>&1
+if ! TORVANE_EXCHANGE_OUT=$out "$@" --gtest_filter=ExchangeFlowTest.FilesRoundTripByteExactly >"$out/run.log" 2>&1
 then
   cat "$out/run.log"
   exit 1

@@ -373,7 +373,7 @@ TEST_F(EditPageTest, WhatThePageHoldsWhenTheAdapterGoesComesBackWithIt) {
     ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceRemove; }));
     EXPECT_TRUE(MessageBoxAnswers::Shown().isEmpty());
     adapter.Plug();
-    ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }, 10000));
+    ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }));
     EXPECT_EQ(Record().hip_sensitivity, via_macros ? 650 : 725);
     EXPECT_EQ(Record().joystick_deadzone, deadzone);
     EXPECT_NE(window->unsaved_mask() & model::kUnsavedConfig, 0u);

@@ -149,7 +149,7 @@ TEST_F(GlobalSettingsTest, AnUnplugWhileTheDialogIsOpenKeepsNoneOfItsEdits) {
   QTest::mouseClick(Control(u"btnSettings"), Qt::LeftButton);
   ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceRemove; }));
   adapter.Plug();
-  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }));
   EXPECT_EQ(Global(kPrevious), before);
   EXPECT_EQ(window->unsaved_mask(), 0u);
   EXPECT_EQ(SaveText(), QStringLiteral("Save"));

@@ -306,7 +306,7 @@ TEST_P(HomePageReplugTest, EditsSurviveAnUnplugDuringSaveOnlyForTheSameAdapter) 
     ASSERT_TRUE(adapter.LoadFlash(model::kInfoBlockAddress + 1, other_serial));
   }
   adapter.Plug();
-  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }));
   if (!same_adapter) {
     EXPECT_EQ(window->unsaved_mask(), 0u);
     EXPECT_NE(Bytes(Block()), config);

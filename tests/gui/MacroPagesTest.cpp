@@ -381,7 +381,7 @@ TEST_F(MacroPagesTest, WhatTheEditorHoldsWhenTheAdapterGoesComesBackWithIt) {
   adapter.Unplug();
   ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceRemove; }));
   adapter.Plug();
-  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }));
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedMacro);
   ASSERT_NE(Macro("Typed"), nullptr);
   EXPECT_EQ(Macro("Typed")->steps[0].hold_time.get(), 8);  // corrected without a box nobody could answer

@@ -111,7 +111,7 @@ TEST_F(MainWindowCloseTest, EscapeAndCaptionDoubleClickLeaveTheWindowAlone) {
 TEST_F(MainWindowCloseTest, DownloadLinksOpenTheAddressAndEndTheProgram) {
   const QString address = QStringLiteral("https://www.example.com/forum/index.php?topic=25.0");
   StartWindow(true, "old-generation");
-  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatible; }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatible; }));
   // Page 1's own link button, not page 0's of the same name.
   auto* page = Control(u"layIncompatible");
   ASSERT_NE(page, nullptr);
@@ -128,7 +128,7 @@ TEST_F(MainWindowCloseTest, DownloadLinksOpenTheAddressAndEndTheProgram) {
 TEST_F(MainWindowCloseTest, ALinkNoBrowserOpensKeepsTheWindowAndShowsTheAddress) {
   links_open = false;
   StartWindow(true, "old-generation");
-  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatible; }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatible; }));
   auto* link = Control(u"layIncompatible")->findChild<toolkit::CButtonUI*>(QStringLiteral("btn_Download_Manager"));
   ASSERT_NE(link, nullptr);
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
@@ -143,7 +143,7 @@ TEST_F(MainWindowCloseTest, ALinkNoBrowserOpensKeepsTheWindowAndShowsTheAddress)
 
 TEST_F(MainWindowCloseTest, UpgradeToolLinkOnTheUpgradablePage) {
   StartWindow(true, "old-generation-upgradable");
-  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatibleUpgrade; }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatibleUpgrade; }));
   auto* link = dynamic_cast<toolkit::CButtonUI*>(Control(u"btn_Download_Upgrade_Tool"));
   ASSERT_NE(link, nullptr);
   ASSERT_TRUE(link->Activate());

@@ -63,7 +63,7 @@ TEST_F(MainWindowDeviceTest, AdapterPresentAtStartIsReadAfterTheSettleSecond) {
   EXPECT_TRUE(window->IsSettling());
   // Nothing is read within the settle second.
   EXPECT_FALSE(WaitUntil([this] { return adapter.TotalRequests() > 0; }, 700));
-  ASSERT_TRUE(WaitUntil([this] { return Page() == kPageDeviceArrival; }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return Page() == kPageDeviceArrival; }));
   EXPECT_FALSE(window->IsSettling());
   EXPECT_EQ(state.context.device_path(), "virtual/VID_0E3A&PID_B372");
   EXPECT_TRUE(model::IsValid(state.session.image().config));
@@ -73,7 +73,7 @@ TEST_F(MainWindowDeviceTest, PluggedInLaterLandsOnTheAdapterPage) {
   StartWindow(false);
   adapter.Plug();
   ASSERT_TRUE(WaitUntil([this] { return window->IsSettling(); }));
-  ASSERT_TRUE(WaitUntil([this] { return Page() == kPageDeviceArrival; }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return Page() == kPageDeviceArrival; }));
   EXPECT_EQ(MessageBoxAnswers::Shown().size(), 0);
 }
 
@@ -106,7 +106,7 @@ TEST_F(MainWindowDeviceTest, UnplugOnTheAdapterPageReturnsToTheConnectPageAndRes
 
   // Plugged in again, it is read afresh.
   adapter.Plug();
-  EXPECT_TRUE(WaitUntil([this] { return Page() == kPageDeviceArrival; }, 10000));
+  EXPECT_TRUE(WaitUntil([this] { return Page() == kPageDeviceArrival; }));
 }
 
 TEST_F(MainWindowDeviceTest, UnplugDuringTheReadShowsTheConnectPageAndTheFailure) {
@@ -114,7 +114,7 @@ TEST_F(MainWindowDeviceTest, UnplugDuringTheReadShowsTheConnectPageAndTheFailure
   adapter.ArmFault(emulator::Fault(emulator::FaultKind::kUnplug, device::kCmdReadFlash, 100));
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
   StartWindow(true);
-  ASSERT_TRUE(WaitUntil([] { return MessageBoxAnswers::Shown().size() == 1; }, 10000));
+  ASSERT_TRUE(WaitUntil([] { return MessageBoxAnswers::Shown().size() == 1; }));
   EXPECT_EQ(Page(), kPageDeviceRemove);
   EXPECT_EQ(MessageBoxAnswers::Shown().front().title, QStringLiteral("USB Error"));
   // The read's late result never brings the adapter page back.
@@ -125,7 +125,7 @@ TEST_F(MainWindowDeviceTest, FailedReadShowsUsbErrorWithTheWorkersTextAndKeepsTh
   adapter.ArmFault(emulator::Fault(emulator::FaultKind::kWrongReportId, device::kCmdReadFlash, 3));
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
   StartWindow(true);
-  ASSERT_TRUE(WaitUntil([] { return MessageBoxAnswers::Shown().size() == 1; }, 10000));
+  ASSERT_TRUE(WaitUntil([] { return MessageBoxAnswers::Shown().size() == 1; }));
   const dialogs::ShownMessageBox box = MessageBoxAnswers::Shown().front();
   EXPECT_EQ(box.title, QStringLiteral("USB Error"));
   EXPECT_EQ(box.style, dialogs::kMbOk);
@@ -139,13 +139,13 @@ TEST_F(MainWindowDeviceTest, FailedReadShowsUsbErrorWithTheWorkersTextAndKeepsTh
 
 TEST_F(MainWindowDeviceTest, OldGenerationAdaptersGetTheirIncompatiblePages) {
   StartWindow(true, "old-generation-upgradable");
-  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatibleUpgrade; }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatibleUpgrade; }));
   adapter.Unplug();
   ASSERT_TRUE(WaitUntil([this] { return Page() == kPageDeviceRemove; }));
 
   ASSERT_TRUE(emulator::LoadScenario(adapter, "old-generation"));
   adapter.Plug();
-  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatible; }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageIncompatible; }));
   EXPECT_EQ(MessageBoxAnswers::Shown().size(), 0);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/DataFolder.h"
+#include "platform/linux/XdgDataFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ TEST(DataFolderTest, FollowsTheXdgRuleAsTheGuiToolkitDoes) {
       {nullptr, "", ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ApplicationDataFolder(kManagerDataName, c.xdg_data_home, c.home), c.expected)
+    EXPECT_EQ(XdgDataFolder(kManagerDataName, c.xdg_data_home, c.home), c.expected)
         << (c.xdg_data_home ? c.xdg_data_home : "(unset)") << " " << (c.home ? c.home : "(unset)");
   }
 }

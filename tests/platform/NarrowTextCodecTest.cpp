@@ -1,4 +1,4 @@
-#include "platform/linux/IconvNarrowTextCodec.h"
+#include "platform/NarrowText.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,10 @@
 namespace torvane::platform {
 namespace {
 
-std::unique_ptr<IconvNarrowTextCodec> Codec(unsigned code_page) {
-  auto codec = IconvNarrowTextCodec::Create(code_page);
-  if (!codec) ADD_FAILURE() << "iconv has no converter for code page " << code_page;
+// The system's codec, as the program picks it.
+std::unique_ptr<NarrowTextCodec> Codec(unsigned code_page) {
+  auto codec = CreateNarrowTextCodec(code_page);
+  if (!codec) ADD_FAILURE() << "the system has no converter for code page " << code_page;
   return codec;
 }
 
@@ -52,10 +53,13 @@ TEST(NarrowTextCodecTest, CharactersTheCodePageLacksBecomeQuestionMarks) {
 
   // Bytes that are no character come out as U+FFFD and do not stop the rest.
   EXPECT_EQ(chinese->Decode("\xD6\xD0\xD6"), "中\uFFFD");
+#if defined(__linux__)
+  // Windows' own table gives 0xFF a private-use character of its own.
   EXPECT_EQ(chinese->Decode("\xFF"
                             "a"),
             "\uFFFD"
             "a");
+#endif
 }
 
 TEST(NarrowTextCodecTest, EncodedNamesAreCutAtCharacterBoundaries) {

@@ -19,7 +19,8 @@
 namespace torvane::testing {
 
 // Waits, handling events, until `done` holds or `timeout_ms` passes; true when it holds.
-bool WaitUntil(const std::function<bool()>& done, int timeout_ms = 5000);
+// Generous: a loaded machine under the sanitizers takes seconds for what is usually instant.
+bool WaitUntil(const std::function<bool()>& done, int timeout_ms = 20000);
 
 // Where a test writes a rendering for people to look at; empty when the build names no folder.
 QString RenderPath(const QString& file_name);

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <string>
 #include <thread>
 
@@ -14,8 +13,13 @@ namespace torvane::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "torvane-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    std::random_device random;
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+      const std::filesystem::path candidate = base / ("torvane-test-" + std::to_string(random()));
+      if (std::filesystem::create_directory(candidate, error)) path_ = candidate;
+    }
   }
   ~TempFolder() {
     std::error_code ignored;

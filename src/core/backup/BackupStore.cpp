@@ -9,6 +9,7 @@
 
 #include "model/backup/BackupNames.h"
 #include "platform/AtomicFile.h"
+#include "platform/Utf8Path.h"
 
 namespace torvane::core {
 
@@ -31,7 +32,7 @@ std::vector<std::uint8_t> ReadWhole(const fs::path& path) {
 }  // namespace
 
 std::string BackupStore::FolderOf(const Serial& serial) const {
-  return (fs::path(root_) / model::SerialFolderName(serial)).string();
+  return platform::Utf8FromPath(platform::PathFromUtf8(root_) / model::SerialFolderName(serial));
 }
 
 BackupStore::Written BackupStore::Write(const model::FlashImage& image, std::int64_t time) const {
@@ -39,7 +40,7 @@ BackupStore::Written BackupStore::Write(const model::FlashImage& image, std::int
   if (bytes.empty()) return {{}, "no SHA-256 available"};
   const std::string folder = FolderOf(image.info.serial);
   std::error_code error;
-  fs::create_directories(folder, error);
+  fs::create_directories(platform::PathFromUtf8(folder), error);
   if (error) return {{}, error.message()};
   // Two backups within one second get the next free sequence number.
   for (unsigned sequence = 1; sequence < 1000; ++sequence) {
@@ -54,8 +55,9 @@ BackupStore::Written BackupStore::Write(const model::FlashImage& image, std::int
 std::vector<std::string> BackupStore::Names(const std::string& folder) const {
   std::vector<std::pair<model::BackupNameKey, std::string>> found;
   std::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
+  for (fs::directory_iterator it(platform::PathFromUtf8(folder), error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = platform::Utf8FromPath(it->path().filename());
     if (auto key = model::ParseBackupFileName(name)) found.emplace_back(std::move(*key), name);
   }
   std::sort(found.begin(), found.end());
@@ -73,9 +75,10 @@ std::vector<StoredBackup> BackupStore::ListAll(const Serial& first) const {
   std::vector<StoredBackup> all = ListFolder(first_folder);
   std::vector<std::string> others;
   std::error_code error;
-  for (fs::directory_iterator it(root_, error), end; !error && it != end; it.increment(error)) {
+  for (fs::directory_iterator it(platform::PathFromUtf8(root_), error), end; !error && it != end; it.increment(error)) {
     std::error_code ignored;
-    if (it->is_directory(ignored) && it->path().string() != first_folder) others.push_back(it->path().string());
+    const std::string folder = platform::Utf8FromPath(it->path());
+    if (it->is_directory(ignored) && folder != first_folder) others.push_back(folder);
   }
   std::sort(others.begin(), others.end());
   for (const std::string& folder : others) {
@@ -91,16 +94,16 @@ std::vector<StoredBackup> BackupStore::ListFolder(const std::string& folder) con
   std::vector<StoredBackup> backups;
   for (std::string& name : names) {
     StoredBackup backup;
-    backup.path = (fs::path(folder) / name).string();
+    backup.path = platform::Utf8FromPath(platform::PathFromUtf8(folder) / platform::PathFromUtf8(name));
     backup.file_name = std::move(name);
     std::error_code error;
-    const std::uintmax_t size = fs::file_size(backup.path, error);
+    const std::uintmax_t size = fs::file_size(platform::PathFromUtf8(backup.path), error);
     if (error) {
       backup.parsed.error = model::BackupError::kTooShort;
     } else if (size > kLargestBackup) {
       backup.parsed.error = model::BackupError::kBadLayout;
     } else {
-      backup.parsed = model::ParseBackup(ReadWhole(backup.path));
+      backup.parsed = model::ParseBackup(ReadWhole(platform::PathFromUtf8(backup.path)));
     }
     backups.push_back(std::move(backup));
   }
@@ -108,19 +111,19 @@ std::vector<StoredBackup> BackupStore::ListFolder(const std::string& folder) con
 }
 
 void BackupStore::Prune(const Serial& serial, std::size_t keep, std::span<const std::string> spared) const {
-  const fs::path folder = FolderOf(serial);
-  const std::vector<std::string> names = Names(folder.string());
+  const fs::path folder = platform::PathFromUtf8(FolderOf(serial));
+  const std::vector<std::string> names = Names(FolderOf(serial));
   std::size_t excess = names.size() > keep ? names.size() - keep : 0;
   std::error_code error;
   for (const std::string& name : names) {
     if (excess == 0) break;
     if (std::find(spared.begin(), spared.end(), name) != spared.end()) continue;
-    if (fs::remove(folder / name, error)) --excess;
+    if (fs::remove(folder / platform::PathFromUtf8(name), error)) --excess;
   }
   // Old enough that no writer can still be busy with it.
   const auto stale = fs::file_time_type::clock::now() - std::chrono::minutes(10);
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
+    const std::string name = platform::Utf8FromPath(it->path().filename());
     std::error_code ignored;
     if (name.starts_with('.') && name.find(".tmp-") != std::string::npos && it->last_write_time(ignored) < stale) {
       fs::remove(it->path(), ignored);

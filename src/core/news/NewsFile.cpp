@@ -8,6 +8,7 @@
 #include "model/exchange/ExchangeMessages.h"
 #include "model/exchange/NewsStore.h"
 #include "platform/FileRead.h"
+#include "platform/Utf8Path.h"
 
 namespace torvane::core {
 
@@ -15,7 +16,7 @@ bool StoreNewsFile(std::span<const std::uint8_t> record) {
   const std::string path = NewsFilePath();
   if (path.empty()) return false;
   std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+  std::filesystem::create_directories(platform::PathFromUtf8(path).parent_path(), error);
   if (error) return false;
   return WriteWholeFile(path, record).code == model::kFileDone;
 }

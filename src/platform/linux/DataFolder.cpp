@@ -1,10 +1,11 @@
 #include "platform/DataFolder.h"
+#include "platform/linux/XdgDataFolder.h"
 
 #include <cstdlib>
 
 namespace torvane::platform {
 
-std::string ApplicationDataFolder(std::string_view application, const char* xdg_data_home, const char* home) {
+std::string XdgDataFolder(std::string_view application, const char* xdg_data_home, const char* home) {
   std::string base;
   // The XDG rules ignore a relative path, as the GUI toolkit does.
   if (xdg_data_home != nullptr && xdg_data_home[0] == '/') {
@@ -19,7 +20,7 @@ std::string ApplicationDataFolder(std::string_view application, const char* xdg_
 }
 
 std::string ApplicationDataFolder(std::string_view application) {
-  return ApplicationDataFolder(application, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  return XdgDataFolder(application, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
 }  // namespace torvane::platform

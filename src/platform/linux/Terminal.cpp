@@ -64,6 +64,10 @@ bool IsTerminal(StandardStream stream) {
   return false;
 }
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+  return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{};
+}
+
 std::string TerminalToUtf8(std::string_view text) {
   const std::string charset = LocaleCharset();
   return IsUtf8(charset) ? std::string(text) : Convert("UTF-8", charset.c_str(), text);
