@@ -2,7 +2,8 @@
 # Sets up a fresh Debian 12 machine, builds everything and runs every test:
 # once under AddressSanitizer and UndefinedBehaviorSanitizer, and the
 # non-GUI layers (the device worker above all) once more under ThreadSanitizer,
-# and each fuzz target for a few seconds as a smoke test.
+# the Windows build of those layers under Wine, and each fuzz target for a few
+# seconds as a smoke test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,5 +21,7 @@ cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVANE_TSAN=ON \
 cmake --build build/tsan -j "$jobs"
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
   ctest --test-dir build/tsan --output-on-failure --timeout 300 -j "$jobs"
+
+bash scripts/windows.sh
 
 bash scripts/fuzz.sh 5
