@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "device/HidTransport.h"
+#include "device/UsbTransport.h"
 
 namespace torvane::app {
 
@@ -38,7 +38,7 @@ device::InstallationState UsbAdapterSource::QueryInstallation() {
 }
 
 std::unique_ptr<device::Transport> UsbAdapterSource::CreateTransport() {
-  return std::make_unique<device::HidTransport>();
+  return device::MakeUsbTransport();
 }
 
 }  // namespace torvane::app

@@ -2,8 +2,8 @@
 
 #include "cli/ProgressBar.h"
 #include "device/DeviceMessages.h"
-#include "device/HidTransport.h"
 #include "device/SocketTransport.h"
+#include "device/UsbTransport.h"
 #include "emulator/Scenarios.h"
 #include "emulator/VirtualTransport.h"
 
@@ -12,7 +12,7 @@ namespace torvane::cli {
 AdapterLink::AdapterLink(const CliOptions& options) {
   switch (options.adapter) {
     case CliOptions::Adapter::kUsb:
-      transport_ = std::make_unique<device::HidTransport>();
+      transport_ = device::MakeUsbTransport();
       break;
     case CliOptions::Adapter::kSocket:
       transport_ = std::make_unique<device::SocketTransport>(options.socket_path);

@@ -9,6 +9,7 @@
 
 #include "device/AdapterPath.h"
 #include "device/ProtocolCodes.h"
+#include "device/UsbTransport.h"
 
 namespace torvane::device {
 
@@ -99,6 +100,10 @@ int HidTransport::ReadReport(Report& report, std::chrono::milliseconds timeout) 
   if (received < 0) return errno != 0 ? errno : ENODEV;
   if (received == 0) return kTimeout;
   return DecodeInputReport(std::span(buffer.data(), static_cast<std::size_t>(received)), report);
+}
+
+std::unique_ptr<Transport> MakeUsbTransport() {
+  return std::make_unique<HidTransport>();
 }
 
 }  // namespace torvane::device
