@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "device/SocketTransportSystem.h"
 #include "device/Transport.h"
-#include "device/UniqueFd.h"
 
 namespace torvane::device {
 
@@ -17,18 +17,19 @@ class SocketTransport final : public Transport {
   explicit SocketTransport(std::string socket_path);
 
   std::vector<std::string> ListAdapters() override;
-  // Connects to `path`; 0 or the system error of socket() or connect().
+  // Connects to `path`; 0 or the system's code (ENOENT when nothing is there).
   int Open(const std::string& path) override;
   void Close() override;
   // Time-outs give 258. A closed peer gives ENODEV; a frame cut short by the
   // peer closing gives -3. A time-out inside a frame drops the connection,
   // since the stream cannot find the next frame again (later transfers: ENOTCONN).
+  // Before Open: EBADF. Windows gives its own codes for these (kSocket*).
   int WriteReport(const Report& report, std::chrono::milliseconds timeout) override;
   int ReadReport(Report& report, std::chrono::milliseconds timeout) override;
 
  private:
   const std::string socket_path_;
-  UniqueFd fd_;
+  StreamSocket socket_;
   bool opened_ = false;  // an Open succeeded and no Close followed
 };
 

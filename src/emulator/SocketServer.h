@@ -8,12 +8,12 @@
 #include <thread>
 #include <vector>
 
-#include "device/UniqueFd.h"
+#include "device/SocketTransportSystem.h"
 #include "emulator/VirtualAdapter.h"
 
 namespace torvane::emulator {
 
-// Serves one VirtualAdapter on a Unix stream socket, one client at a time:
+// Serves one VirtualAdapter on the adapter socket (device/SocketTransportSystem.h), one client at a time:
 // 65 bytes in, at most 65 bytes out, per request. The socket file exists
 // exactly while the adapter is plugged in; an unplug closes the client and
 // removes it, a plug-in creates it anew.
@@ -55,10 +55,10 @@ class SocketServer {
   std::thread thread_;
 
   // Used by the serving thread only once it runs.
-  device::UniqueFd wake_;
-  device::UniqueFd listen_;
+  device::SocketWaker waker_;
+  device::StreamSocket listen_;
   std::uint64_t listen_generation_ = 0;
-  device::UniqueFd client_;
+  device::StreamSocket client_;
   std::uint64_t client_generation_ = 0;
   std::vector<std::uint8_t> incoming_;
 

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <winsock2.h>
+#else
 #include <cerrno>
-#include <filesystem>
+#endif
+#include <algorithm>
 
 #include "../emulator/ReportBytes.h"
 #include "../emulator/TransportExchange.h"
@@ -22,13 +26,20 @@ using emulator::VirtualAdapter;
 using std::chrono::milliseconds;
 using testing::Eventually;
 using testing::TempFolder;
-namespace fs = std::filesystem;
 
 const device::Report kStatus = Request(device::kCmdGetSysRunStatus, 0, 4);
 
-// A peer that has gone shows on the write (EPIPE) or on the read (ENODEV).
+// What a write into a connection the peer has closed fails with.
+#ifdef _WIN32
+constexpr int kWriteToClosed[] = {WSAECONNRESET, WSAECONNABORTED};
+#else
+constexpr int kWriteToClosed[] = {EPIPE};
+#endif
+
+// A peer that has gone shows on the write or on the read (ENODEV).
 bool PeerGone(const Exchange& exchange) {
-  return exchange.write == EPIPE || (exchange.write == 0 && exchange.read == ENODEV);
+  if (exchange.write == 0) return exchange.read == kSocketPeerGone;
+  return std::ranges::find(kWriteToClosed, exchange.write) != std::end(kWriteToClosed);
 }
 
 class SocketTransportTest : public ::testing::Test {
@@ -39,7 +50,7 @@ class SocketTransportTest : public ::testing::Test {
     ASSERT_TRUE(server_.Start(error)) << error;
   }
 
-  bool SocketExists() const { return fs::is_socket(path_); }
+  bool SocketExists() const { return SocketPathPresent(path_); }
 
   TempFolder folder_;
   const std::string path_ = (folder_.path() / "adapter.sock").string();
@@ -74,7 +85,7 @@ TEST_F(SocketTransportTest, SocketFileFollowsThePlugState) {
   ASSERT_TRUE(Eventually([&] { return !SocketExists(); }));
   EXPECT_TRUE(transport_.ListAdapters().empty());
   EXPECT_TRUE(PeerGone(Send(transport_, kStatus)));  // the connection went with it
-  EXPECT_EQ(transport_.Open(path_), ENOENT);
+  EXPECT_EQ(transport_.Open(path_), kSocketMissing);
 
   adapter_.Plug();
   ASSERT_TRUE(Eventually([&] { return SocketExists(); }));
@@ -88,7 +99,7 @@ TEST_F(SocketTransportTest, UnplugFaultMidTransferRemovesTheSocket) {
   EXPECT_EQ(Send(transport_, Request(device::kCmdWriteFlash, model::kBootBlockAddress, 1, {1})).read, 0);
   const Exchange cut = Send(transport_, Request(device::kCmdWriteFlash, model::kBootBlockAddress + 1, 1, {2}));
   EXPECT_EQ(cut.write, 0);
-  EXPECT_EQ(cut.read, ENODEV);
+  EXPECT_EQ(cut.read, kSocketPeerGone);
   EXPECT_FALSE(adapter_.IsPlugged());
   EXPECT_TRUE(Eventually([&] { return !SocketExists(); }));
 }
@@ -107,7 +118,7 @@ TEST_F(SocketTransportTest, BadAnswersKeepTheirTransportCodes) {
   EXPECT_EQ(Send(transport_, kStatus).read, device::kWrongReportId);
   EXPECT_EQ(Send(transport_, kStatus).read, device::kWrongLength);
   // A cut frame ends the stream; the next open starts a fresh one.
-  EXPECT_EQ(transport_.WriteReport(kStatus, milliseconds(100)), ENOTCONN);
+  EXPECT_EQ(transport_.WriteReport(kStatus, milliseconds(100)), kSocketNotConnected);
   ASSERT_EQ(transport_.Open(path_), 0);
   EXPECT_EQ(Send(transport_, kStatus).read, 0);
 }
@@ -148,8 +159,8 @@ TEST(SocketTransportOpen, FailsWithTheSystemErrorWhenNothingListens) {
   const std::string path = (folder.path() / "adapter.sock").string();
   SocketTransport transport(path);
   EXPECT_TRUE(transport.ListAdapters().empty());
-  EXPECT_EQ(transport.Open(path), ENOENT);
-  EXPECT_EQ(transport.WriteReport(kStatus, milliseconds(10)), EBADF);
+  EXPECT_EQ(transport.Open(path), kSocketMissing);
+  EXPECT_EQ(transport.WriteReport(kStatus, milliseconds(10)), kSocketNotOpened);
 }
 
 }  // namespace

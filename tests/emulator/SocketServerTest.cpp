@@ -2,14 +2,11 @@
 #include "emulator/SocketServer.h"
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
-#include "device/UniqueFd.h"
+#include "device/SocketTransportSystem.h"
 #include "support/TempFolder.h"
 
 namespace torvane::emulator {
@@ -24,12 +21,11 @@ TEST(SocketServerStart, ReplacesAStaleSocketButNothingElse) {
   VirtualAdapter adapter;
   {
     // A socket file whose server has gone.
-    device::UniqueFd stale(::socket(AF_UNIX, SOCK_STREAM, 0));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
-    ASSERT_EQ(::bind(stale.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+    device::StreamSocket stale;
+    std::string error;
+    ASSERT_TRUE(device::ListenAtSocketPath(path, stale, error)) << error;
   }
+  ASSERT_TRUE(device::SocketPathPresent(path));
   SocketServer server(adapter, path);
   std::string error;
   ASSERT_TRUE(server.Start(error)) << error;

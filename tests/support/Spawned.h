@@ -1,5 +1,9 @@
 #pragma once
 
+#ifdef _WIN32
+#include "support/SpawnedWindows.h"
+#else
+
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -19,6 +23,9 @@
 extern char** environ;
 
 namespace torvane::testing {
+
+// What Stop gives when the signal could not be sent.
+inline constexpr int kStopNotSent = -2;
 
 inline std::string ReadText(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -73,7 +80,7 @@ class Spawned {
   }
   // Sends `signal` and returns the exit status, or -1.
   int Stop(int signal) {
-    ::kill(pid_, signal);
+    if (::kill(pid_, signal) != 0) return kStopNotSent;
     return Wait();
   }
   // The exit status; -1 when it did not exit normally.
@@ -90,3 +97,5 @@ class Spawned {
 };
 
 }  // namespace torvane::testing
+
+#endif  // _WIN32

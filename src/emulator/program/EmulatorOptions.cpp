@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <filesystem>
 
 #include "emulator/Scenarios.h"
 
@@ -11,19 +12,37 @@ namespace {
 
 constexpr int kMaxLatencyMs = 10'000;
 
+#ifdef _WIN32
+constexpr const char* kServedOn =
+    "a loopback TCP port on 127.0.0.1 (Windows lacks Unix sockets), named in the socket file";
+constexpr const char* kStopRequests = "Ctrl+C, Ctrl+Break or closing the console";
+#else
+constexpr const char* kServedOn = "a Unix stream socket";
+constexpr const char* kStopRequests = "SIGINT or SIGTERM";
+#endif
+
 }  // namespace
 
 std::string DefaultSocketPath() {
+#ifdef _WIN32
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+  const std::u8string path = ((error ? std::filesystem::path(".") : folder) / "torvane-adapter.sock").u8string();
+  return std::string(path.begin(), path.end());
+#else
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   const std::string folder = runtime != nullptr && *runtime != '\0' ? runtime : "/tmp";
   return folder + "/torvane-adapter.sock";
+#endif
 }
 
 std::string EmulatorUsage() {
   return "Usage: torvane-emulator [--socket PATH] [--scenario NAME] [--latency-ms N]\n"
          "       torvane-emulator --list | --help\n"
          "\n"
-         "Serves a virtual Torvane adapter on a Unix stream socket: 65 bytes per report each way, request\n"
+         "Serves a virtual Torvane adapter on " +
+         std::string(kServedOn) +
+         ": 65 bytes per report each way, request\n"
          "then answer, one client at a time. The socket file exists while the adapter is plugged in.\n"
          "\n"
          "  --socket PATH     socket to serve (default " +
@@ -37,7 +56,8 @@ std::string EmulatorUsage() {
          "  --help            show this text and exit\n"
          "\n"
          "Standard input takes commands while it runs: key CODE, unplug, plug, mode N, scenario NAME,\n"
-         "status, help, quit. SIGINT or SIGTERM removes the socket and ends the program.\n";
+         "status, help, quit. " +
+         std::string(kStopRequests) + " removes the socket and ends the program.\n";
 }
 
 EmulatorOptions ParseEmulatorOptions(const std::vector<std::string>& args, std::string& error) {

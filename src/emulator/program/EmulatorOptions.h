@@ -18,7 +18,7 @@ struct EmulatorOptions {
 // result meaningless when an option is unknown, lacks its value or has a bad one.
 EmulatorOptions ParseEmulatorOptions(const std::vector<std::string>& args, std::string& error);
 std::string EmulatorUsage();
-// ${XDG_RUNTIME_DIR:-/tmp}/torvane-adapter.sock
+// ${XDG_RUNTIME_DIR:-/tmp}/torvane-adapter.sock; on Windows in the temporary folder.
 std::string DefaultSocketPath();
 
 }  // namespace torvane::emulator
