@@ -10,8 +10,17 @@ endif()
 
 find_package(Threads REQUIRED)
 find_package(ZLIB REQUIRED)  # CRC-32 of the carried firmware (libz-mingw-w64-dev for Windows)
-# The command line's JSON output; header only, found on the build machine for a cross build too.
+# The command line's JSON output; header only, found on the build machine for a cross build too. A cross build
+# sees only its folder, through a link in the build tree: the build machine's /usr/include would shadow the target's
+# C library headers.
 find_package(nlohmann_json 3.11 REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+if(CMAKE_CROSSCOMPILING)
+  find_path(TORVANE_NLOHMANN_INCLUDE nlohmann/json.hpp PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  set(json_include ${CMAKE_BINARY_DIR}/json-include)
+  file(MAKE_DIRECTORY ${json_include})
+  file(CREATE_LINK ${TORVANE_NLOHMANN_INCLUDE}/nlohmann ${json_include}/nlohmann SYMBOLIC)
+  set_target_properties(nlohmann_json::nlohmann_json PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${json_include})
+endif()
 if(TORVANE_PLATFORM STREQUAL "linux")
   find_package(PkgConfig REQUIRED)
   find_package(OpenSSL REQUIRED COMPONENTS Crypto)  # SHA-256 of backups, MD5 of exchange files

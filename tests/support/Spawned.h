@@ -1,5 +1,19 @@
 #pragma once
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace torvane::testing {
+
+inline std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace torvane::testing
+
 #ifdef _WIN32
 #include "support/SpawnedWindows.h"
 #else
@@ -26,11 +40,6 @@ namespace torvane::testing {
 
 // What Stop gives when the signal could not be sent.
 inline constexpr int kStopNotSent = -2;
-
-inline std::string ReadText(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // A program started with its standard streams on files (standard input, when
 // `input` is empty, on a pipe kept open for Type), in the environment plus `env`.

@@ -12,6 +12,16 @@ namespace torvane::testing {
 // What Stop gives when the request to end could not be sent.
 inline constexpr int kStopNotSent = -2;
 
+// Arguments and environment are UTF-8, as on Linux (a path's own conversion
+// would take them for the ANSI code page).
+inline std::wstring Wide(const std::string& text) {
+  if (text.empty()) return {};
+  const int size = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+  if (size > 0) ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+  return wide;
+}
+
 // Spawned (support/Spawned.h) on Windows: a program started in a process group
 // of its own, so Stop can send it Ctrl+Break without reaching the test itself.
 class Spawned {
@@ -22,7 +32,7 @@ class Spawned {
     std::wstring command;
     for (const std::string& arg : args) {
       if (!command.empty()) command += L' ';
-      command += L'"' + std::filesystem::path(arg).wstring() + L'"';
+      command += L'"' + Wide(arg) + L'"';
     }
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE child_input = INVALID_HANDLE_VALUE;
@@ -35,7 +45,7 @@ class Spawned {
     const HANDLE child_errors = Open(errors, GENERIC_WRITE, CREATE_ALWAYS, inherited);
 
     std::wstring environment;
-    for (const std::string& entry : env) environment += std::filesystem::path(entry).wstring() + L'\0';
+    for (const std::string& entry : env) environment += Wide(entry) + L'\0';
     if (wchar_t* own = ::GetEnvironmentStringsW(); own != nullptr) {
       for (const wchar_t* entry = own; *entry != L'\0'; entry += std::wcslen(entry) + 1) {
         environment += std::wstring(entry) + L'\0';
