@@ -42,8 +42,9 @@ void SoakReport::Print(std::ostream& out) const {
       << "  command-line runs failed:  " << commands_failed << ", recovered " << commands_recovered << " (" << restores
       << " after restoring the backup taken before the write)\n"
       << "  lost edits:                " << lost_edits << "\n"
-      << "  resident memory:           " << middle.rss_kib << " KiB at cycle " << middle_cycle << ", " << end.rss_kib
-      << " KiB at the end (" << std::showpos << end.rss_kib - middle.rss_kib << std::noshowpos << " KiB"
+      << "  resident memory:           " << start.rss_kib << " KiB at the start, " << middle.rss_kib << " KiB at cycle "
+      << middle_cycle << ", " << end.rss_kib << " KiB at the end (" << std::showpos << end.rss_kib - middle.rss_kib
+      << std::noshowpos << " KiB after cycle " << middle_cycle
       << (memory_checked ? "" : ", not checked in a sanitizer build") << ")\n"
       << "  open descriptors:          " << start.descriptors << " at the start, " << end.descriptors << " at the end\n"
       << "  threads:                   " << start.threads << " at the start, " << end.threads << " at the end\n"

@@ -51,11 +51,18 @@ TEST(SoakReportTest, ADescriptorOrThreadMoreAtTheEndFailsAndIsNamed) {
 
 TEST(SoakReportTest, ALostEditFailsTheRun) {
   SoakReport report = Steady();
+  // The growth that counts is the one after the warm-up, so the start figure is shown apart from it.
+  report.start.rss_kib = 90000;
+  report.end.rss_kib = 100300;
   report.Lose(7, "hot key of Anthem = 58 is not on the adapter after the save");
   EXPECT_EQ(report.lost_edits, 1);
   std::ostringstream printed;
   report.Print(printed);
   EXPECT_NE(printed.str().find("lost edits:                1\n"), std::string::npos);
+  EXPECT_NE(printed.str().find("90000 KiB at the start, 100000 KiB at cycle 100, 100300 KiB at the end (+300 KiB after "
+                               "cycle 100)\n"),
+            std::string::npos)
+      << printed.str();
   EXPECT_TRUE(printed.str().ends_with("FAILED\n"));
 }
 
