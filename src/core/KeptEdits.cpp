@@ -8,7 +8,7 @@ KeptEdits::KeptEdits() = default;
 KeptEdits::~KeptEdits() = default;
 
 void KeptEdits::Keep(const model::FlashImage& image, unsigned mask) {
-  mask_ = mask & model::kUnsavedAll;
+  mask_ = (mask_ | mask) & model::kUnsavedAll;
   if (mask_ == 0) return;
   if (!image_) image_ = model::MakeFlashImage();
   *image_ = image;

@@ -15,8 +15,11 @@ class KeptEdits {
   KeptEdits();
   ~KeptEdits();
 
-  // Keeps the regions of `mask` as `image` holds them; a zero mask keeps nothing.
+  // Keeps the regions of `mask` as `image` holds them, and those kept before: no read has replaced the image since,
+  // so it holds them too. An adapter plugged in and out again before it was read sets its edits aside twice.
   void Keep(const model::FlashImage& image, unsigned mask);
+  // Drops the kept regions of `mask`: a write replaced them on the adapter.
+  void Forget(unsigned mask) { mask_ &= ~mask; }
   // Over a fresh read: when it comes from the adapter the edits were made on (same serial number), copies the
   // kept regions into `image` and returns their mask, else 0. The kept edits are gone afterwards either way.
   unsigned RestoreInto(model::FlashImage& image);

@@ -23,6 +23,7 @@ void Session::ClearUnsaved() {
 }
 
 void Session::ForgetUnsaved(unsigned bits) {
+  kept_.Forget(bits);
   SetUnsaved(unsaved_ & ~bits);
 }
 

@@ -39,7 +39,8 @@ class Session {
   unsigned unsaved() const { return unsaved_; }
   void MarkUnsaved(unsigned bits);
   void ClearUnsaved();
-  // Drops the marks of `bits`: those regions were replaced, in the image or on the adapter.
+  // Drops the marks of `bits`, and the edits of those regions set aside: the regions were replaced, in the image or
+  // on the adapter.
   void ForgetUnsaved(unsigned bits);
   // Called with the new mask whenever it changes, so the front end can show it.
   void set_unsaved_observer(std::function<void(unsigned mask)> observer) { observer_ = std::move(observer); }

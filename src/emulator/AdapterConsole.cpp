@@ -107,7 +107,8 @@ std::string AdapterConsole::Execute(std::string_view line) {
   if (command == "status") {
     std::ostringstream out;
     out << (adapter_.IsPlugged() ? "plugged in" : "unplugged") << ", working mode " << int{adapter_.run_status()[0]}
-        << ", " << adapter_.pending_keys() << " key(s) waiting, " << adapter_.TotalRequests() << " request(s) served";
+        << ", " << adapter_.pending_keys() << " key(s) waiting, " << adapter_.TotalRequests() << " request(s) served, "
+        << adapter_.armed_faults() << " fault(s) armed";
     return out.str();
   }
   if (command == "help" || command.empty()) return std::string(Help());

@@ -36,7 +36,8 @@ TEST(AdapterConsoleTest, ChangesModePlugStateAndScenario) {
   EXPECT_NE(console.Execute("scenario nowhere").find("no scenario"), std::string::npos);
   EXPECT_EQ(console.Execute("scenario working-mode-3"), "scenario working-mode-3 loaded");
   EXPECT_EQ(adapter.run_status()[0], 3);
-  EXPECT_EQ(console.Execute("status"), "plugged in, working mode 3, 0 key(s) waiting, 0 request(s) served");
+  EXPECT_EQ(console.Execute("status"),
+            "plugged in, working mode 3, 0 key(s) waiting, 0 request(s) served, 0 fault(s) armed");
   EXPECT_NE(console.Execute("explode").find("unknown command"), std::string::npos);
 }
 
@@ -47,6 +48,8 @@ TEST(AdapterConsoleTest, ArmsAFaultForTheNamedRequestOnly) {
     EXPECT_EQ(console.Execute(bad).find("armed"), std::string::npos) << bad;
   }
   EXPECT_EQ(console.Execute("fault wrong-report-id read"), "fault wrong-report-id armed for read");
+  // A script learns from the status whether the fault has fired yet.
+  EXPECT_TRUE(console.Execute("status").ends_with(", 1 fault(s) armed"));
   const auto answer_report_id = [&adapter](std::uint32_t command) {
     device::Report request{};
     request[device::kOffsetCommand] = static_cast<std::uint8_t>(command);
@@ -56,6 +59,7 @@ TEST(AdapterConsoleTest, ArmsAFaultForTheNamedRequestOnly) {
   EXPECT_EQ(answer_report_id(device::kCmdGetSysRunStatus), 0) << "a status request is not the one named";
   EXPECT_EQ(answer_report_id(device::kCmdReadFlash), 1);
   EXPECT_EQ(answer_report_id(device::kCmdReadFlash), 0) << "the fault fires once";
+  EXPECT_TRUE(console.Execute("status").ends_with(", 0 fault(s) armed"));
 }
 
 }  // namespace

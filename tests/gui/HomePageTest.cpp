@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -327,6 +328,28 @@ TEST_P(HomePageReplugTest, EditsSurviveAnUnplugDuringSaveOnlyForTheSameAdapter) 
 }
 
 INSTANTIATE_TEST_SUITE_P(SameOrOther, HomePageReplugTest, ::testing::Bool());
+
+// A wobbly plug goes out again within the settle second, before the adapter is read: the edits are set aside a
+// second time, and still come back over the read that follows.
+TEST_F(HomePageTest, EditsSurviveAPlugThatGoesOutAgainBeforeTheRead) {
+  OpenHome();
+  ++Block().records[0].hotkey;
+  const auto config = Bytes(Block());
+  window->MarkUnsaved(model::kUnsavedConfig);
+  adapter.Unplug();
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceRemove; }));
+  adapter.Plug();
+  ASSERT_TRUE(WaitUntil([this] { return window->IsSettling(); }));
+  adapter.Unplug();
+  ASSERT_TRUE(WaitUntil([this] { return window->presence().state() == device::PresenceState::kAbsent; }));
+  QCoreApplication::sendPostedEvents();  // the removal it posted
+
+  adapter.Plug();
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }, 10000));
+  EXPECT_EQ(Bytes(Block()), config);
+  EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig);
+  EXPECT_EQ(SaveText(), QStringLiteral("Save *"));
+}
 
 TEST_F(HomePageTest, RendersTheHomePageOfEachConsole) {
   OpenHome();
