@@ -136,7 +136,6 @@ void CMainWnd::InitWindow() {
   mapping_group_names_[1] = QString::fromUtf8(kSecondaryMappingName);
 
   tab_ = FindControl<toolkit::CTabLayoutUI>(u"tabLayoutWnd");
-  keys_.InitMainButtons(*this);
   // The message kept from an earlier run comes back through the same checks as a new one.
   if (const std::vector<std::uint8_t> kept = core::LoadNewsFile(); !kept.empty()) news_.Receive(kept);
   ShowNewsButton();
@@ -378,6 +377,8 @@ void CMainWnd::ShowHomePage() {
 }
 
 void CMainWnd::OpenEditPage(int slot) {
+  // The editing page is built on its first use, and its key buttons with it.
+  keys_.InitMainButtons(*this);
   const model::ConfigBlock& block = Image().config;
   if (slot >= 0 && static_cast<std::size_t>(slot) < model::UsedConfigCount(block)) {
     keys_.ShowHost(block.records[static_cast<std::size_t>(slot)].host_type());

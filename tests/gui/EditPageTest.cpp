@@ -488,10 +488,11 @@ TEST_F(EditPageTest, HostileRecordOpensAndLeavesUnchanged) {
 TEST_F(EditPageTest, EverySettingsPageRendersInsideThePage) {
   Open([this](ConfigRecord& r) { UseWheelProfile(r, 0); });
   const toolkit::CControlUI* page = Control(u"layPlayEdit");
-  const QRect bounds(page->mapTo(window.get(), QPoint(0, 0)), page->size());
   for (int setting = 0; setting < 5; ++setting) {
     window->edit_page().ShowSettingPage(setting);
     SaveRendering(QStringLiteral("edit_page_settings%1.png").arg(setting));
+    // Where the page stands once laid out: it is built on its first use.
+    const QRect bounds(page->mapTo(window.get(), QPoint(0, 0)), page->size());
     for (auto* control : page->findChildren<toolkit::CControlUI*>()) {
       if (!control->isVisibleTo(window.get()) || control->GetName().isEmpty()) continue;
       const QRect rect(control->mapTo(window.get(), QPoint(0, 0)), control->size());
