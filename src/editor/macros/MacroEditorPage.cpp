@@ -298,6 +298,7 @@ bool MacroEditorPage::Notify(toolkit::TNotifyUI& msg) {
   }
   if ((msg.Is(toolkit::notify::kTextChanged) || msg.Is(toolkit::notify::kItemSelect)) &&
       (index >= 0 || name == kNameEdit || name == kTriggerCombo)) {
+    if (index >= 0 && msg.Is(toolkit::notify::kItemSelect)) MacroStepRow(row->Row()).NameButtons();
     OfferSave();
     return true;
   }
