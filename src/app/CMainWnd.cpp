@@ -39,6 +39,7 @@
 #include "model/catalogue/GameCatalogue.h"
 #include "model/tables/ConfigTable.h"
 #include "platform/OpenLink.h"
+#include "toolkit/CButtonUI.h"
 #include "toolkit/SkinArchive.h"
 
 namespace torvane::app {
@@ -104,7 +105,7 @@ CMainWnd::CMainWnd(MainWndEnvironment environment)
   if (!env_.open_link) {
     env_.open_link = [](const QUrl& url) { return platform::OpenLink(url.toEncoded().toStdString()); };
   }
-  env_.state->session.set_unsaved_observer([this](unsigned mask) { ShowUnsaved(mask); });
+  env_.state->session.set_unsaved_observer([this](unsigned /*mask*/) { RefreshSaveButton(); });
 }
 
 CMainWnd::~CMainWnd() {
@@ -242,6 +243,8 @@ void CMainWnd::CloseEditingDialogs() {
 void CMainWnd::ResetSaveButton() {
   SetControlText(u"btnSave", QString::fromUtf8(kSaveText));
   SetControlTextColor(u"btnSave", kSaveTextColor);
+  if (auto* save = FindControl<toolkit::CButtonUI>(u"btnSave"))
+    save->SetAppearance(toolkit::CButtonUI::Appearance::kPrimary);
   EnableControl(u"btnSave", false);
 }
 
@@ -258,14 +261,26 @@ void CMainWnd::MarkUnsaved(unsigned bits) {
   env_.state->session.MarkUnsaved(bits);
 }
 
-void CMainWnd::ShowUnsaved(unsigned mask) {
-  if (mask == 0) {
+void CMainWnd::RefreshSaveButton() {
+  if (env_.state->session.unsaved() == 0 && !EditsDiffer()) {
     ResetSaveButton();
     return;
   }
   SetControlText(u"btnSave", QString::fromUtf8(kSaveUnsavedText));
   SetControlTextColor(u"btnSave", kSaveUnsavedTextColor);
+  // The red marker does not read on the accent fill; the accent stays as the primary button's outline.
+  if (auto* save = FindControl<toolkit::CButtonUI>(u"btnSave"))
+    save->SetAppearance(toolkit::CButtonUI::Appearance::kOutline);
   EnableControl(u"btnSave", true);
+}
+
+bool CMainWnd::EditsDiffer() const {
+  const int page = CurrentPage();
+  if (page < kPagePlayEdit || page > kPageMacroEditor) return false;
+  if (edit_page_.Differs()) return true;
+  if (page == kPagePlayEdit || !macro_snapshot_) return false;
+  if (page == kPageMacroEditor && macro_editor_.IsOpen()) return macro_editor_.Differs(*macro_snapshot_);
+  return std::memcmp(macro_snapshot_.get(), &env_.state->session.image().macro, sizeof(model::MacroBlock)) != 0;
 }
 
 QWidget* CMainWnd::BoxOwner() {
@@ -468,6 +483,7 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
       edit_page_.TakeSnapshot();
       TakeMacroSnapshot();
     }
+    RefreshSaveButton();
     return;
   }
   // The home page's controls (and "btnSave", which saves from any page).
