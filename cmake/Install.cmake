@@ -3,9 +3,46 @@
 include(GNUInstallDirs)
 
 set(TORVANE_RELEASE_DATE "2026-12-01")
-set(TORVANE_HOMEPAGE_URL "https://torvane.example" CACHE STRING "Home page named by the AppStream metainfo")
-set(TORVANE_SCREENSHOT_URL "${TORVANE_HOMEPAGE_URL}/screenshots" CACHE STRING
-    "Where the AppStream metainfo finds the images of docs/screenshots")
+
+# Until the program has a site of its own, the metainfo points at the repository's own files: its home page is the
+# repository's web address, its screenshots are docs/screenshots there. The address is the clone's "origin" when it
+# is a web one; without an address the metainfo names neither rather than a made-up one.
+if(NOT DEFINED TORVANE_REPOSITORY_URL)
+  execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} remote get-url origin
+                  OUTPUT_VARIABLE origin OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE origin_status)
+  set(repository_url "")
+  if(origin_status EQUAL 0)
+    # git@host:owner/name.git is the same repository as https://host/owner/name.
+    string(REGEX REPLACE "^git@([^:]+):(.*)$" "https://\\1/\\2" origin "${origin}")
+    string(REGEX REPLACE "\\.git$" "" origin "${origin}")
+    if(origin MATCHES "^https://[^/]+/.+")
+      set(repository_url "${origin}")
+    endif()
+  endif()
+  set(TORVANE_REPOSITORY_URL "${repository_url}" CACHE STRING
+      "Web address of the repository: the metainfo's home page, with the screenshots in its docs/screenshots")
+endif()
+set(TORVANE_METAINFO_ADDRESSES "")
+if(TORVANE_REPOSITORY_URL)
+  set(screenshots "${TORVANE_REPOSITORY_URL}/raw/HEAD/docs/screenshots")
+  string(APPEND TORVANE_METAINFO_ADDRESSES "  <url type=\"homepage\">${TORVANE_REPOSITORY_URL}</url>\n  <screenshots>\n")
+  foreach(shot "adapter-page|The adapter is found" "home-page|The game configurations"
+               "editing-page|Editing a configuration")
+    string(REPLACE "|" ";" shot "${shot}")
+    list(GET shot 0 file)
+    list(GET shot 1 caption)
+    set(kind "")
+    if(file STREQUAL "adapter-page")
+      set(kind " type=\"default\"")
+    endif()
+    string(APPEND TORVANE_METAINFO_ADDRESSES "    <screenshot${kind}>\n      <caption>${caption}</caption>\n"
+                  "      <image>${screenshots}/${file}.png</image>\n    </screenshot>\n")
+  endforeach()
+  string(APPEND TORVANE_METAINFO_ADDRESSES "  </screenshots>")
+else()
+  message(STATUS "No web address of the repository: the AppStream metainfo names no home page and no screenshots "
+                 "(-DTORVANE_REPOSITORY_URL=https://... names them)")
+endif()
 # udev reads /usr/lib/udev/rules.d and /etc/udev/rules.d only: an install under /usr/local needs
 # -DTORVANE_UDEV_RULES_DIR=/etc/udev/rules.d for the rule to take effect.
 set(TORVANE_UDEV_RULES_DIR "lib/udev/rules.d" CACHE STRING "Folder of the udev rule, relative to the prefix or absolute")

@@ -23,7 +23,7 @@ namespace {
 
 void OpenSkin() {
   toolkit::SkinArchive::SetCurrent(nullptr);
-  toolkit::SkinArchive::SetCurrent(toolkit::SkinArchive::Open(skin::EmbeddedSkinArchive()));
+  toolkit::SkinArchive::SetCurrent(toolkit::SkinArchive::OpenInPlace(skin::EmbeddedSkinArchive()));
 }
 
 // The game selection layout with every game of the catalogue as a card: more than any console lists.

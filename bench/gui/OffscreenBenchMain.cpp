@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
   });
   QApplication app(argc, argv);
   torvane::toolkit::theme::Apply(app);
-  torvane::toolkit::SkinArchive::SetCurrent(torvane::toolkit::SkinArchive::Open(torvane::skin::EmbeddedSkinArchive()));
+  torvane::toolkit::SkinArchive::SetCurrent(
+      torvane::toolkit::SkinArchive::OpenInPlace(torvane::skin::EmbeddedSkinArchive()));
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

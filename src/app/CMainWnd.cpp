@@ -39,6 +39,7 @@
 #include "model/catalogue/GameCatalogue.h"
 #include "model/tables/ConfigTable.h"
 #include "platform/OpenLink.h"
+#include "toolkit/CButtonUI.h"
 #include "toolkit/SkinArchive.h"
 
 namespace torvane::app {
@@ -104,7 +105,7 @@ CMainWnd::CMainWnd(MainWndEnvironment environment)
   if (!env_.open_link) {
     env_.open_link = [](const QUrl& url) { return platform::OpenLink(url.toEncoded().toStdString()); };
   }
-  env_.state->session.set_unsaved_observer([this](unsigned mask) { ShowUnsaved(mask); });
+  env_.state->session.set_unsaved_observer([this](unsigned /*mask*/) { RefreshSaveButton(); });
 }
 
 CMainWnd::~CMainWnd() {
@@ -136,7 +137,6 @@ void CMainWnd::InitWindow() {
   mapping_group_names_[1] = QString::fromUtf8(kSecondaryMappingName);
 
   tab_ = FindControl<toolkit::CTabLayoutUI>(u"tabLayoutWnd");
-  keys_.InitMainButtons(*this);
   // The message kept from an earlier run comes back through the same checks as a new one.
   if (const std::vector<std::uint8_t> kept = core::LoadNewsFile(); !kept.empty()) news_.Receive(kept);
   ShowNewsButton();
@@ -243,6 +243,8 @@ void CMainWnd::CloseEditingDialogs() {
 void CMainWnd::ResetSaveButton() {
   SetControlText(u"btnSave", QString::fromUtf8(kSaveText));
   SetControlTextColor(u"btnSave", kSaveTextColor);
+  if (auto* save = FindControl<toolkit::CButtonUI>(u"btnSave"))
+    save->SetAppearance(toolkit::CButtonUI::Appearance::kPrimary);
   EnableControl(u"btnSave", false);
 }
 
@@ -259,14 +261,26 @@ void CMainWnd::MarkUnsaved(unsigned bits) {
   env_.state->session.MarkUnsaved(bits);
 }
 
-void CMainWnd::ShowUnsaved(unsigned mask) {
-  if (mask == 0) {
+void CMainWnd::RefreshSaveButton() {
+  if (env_.state->session.unsaved() == 0 && !EditsDiffer()) {
     ResetSaveButton();
     return;
   }
   SetControlText(u"btnSave", QString::fromUtf8(kSaveUnsavedText));
   SetControlTextColor(u"btnSave", kSaveUnsavedTextColor);
+  // The red marker does not read on the accent fill; the accent stays as the primary button's outline.
+  if (auto* save = FindControl<toolkit::CButtonUI>(u"btnSave"))
+    save->SetAppearance(toolkit::CButtonUI::Appearance::kOutline);
   EnableControl(u"btnSave", true);
+}
+
+bool CMainWnd::EditsDiffer() const {
+  const int page = CurrentPage();
+  if (page < kPagePlayEdit || page > kPageMacroEditor) return false;
+  if (edit_page_.Differs()) return true;
+  if (page == kPagePlayEdit || !macro_snapshot_) return false;
+  if (page == kPageMacroEditor && macro_editor_.IsOpen()) return macro_editor_.Differs(*macro_snapshot_);
+  return std::memcmp(macro_snapshot_.get(), &env_.state->session.image().macro, sizeof(model::MacroBlock)) != 0;
 }
 
 QWidget* CMainWnd::BoxOwner() {
@@ -378,6 +392,8 @@ void CMainWnd::ShowHomePage() {
 }
 
 void CMainWnd::OpenEditPage(int slot) {
+  // The editing page is built on its first use, and its key buttons with it.
+  keys_.InitMainButtons(*this);
   const model::ConfigBlock& block = Image().config;
   if (slot >= 0 && static_cast<std::size_t>(slot) < model::UsedConfigCount(block)) {
     keys_.ShowHost(block.records[static_cast<std::size_t>(slot)].host_type());
@@ -467,6 +483,7 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
       edit_page_.TakeSnapshot();
       TakeMacroSnapshot();
     }
+    RefreshSaveButton();
     return;
   }
   // The home page's controls (and "btnSave", which saves from any page).

@@ -77,6 +77,7 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void OpenMacroEditor(const std::string& name);
   // Marks regions as changed (kUnsaved* bits) and shows "Save *"; 0 clears the marker.
   void MarkUnsaved(unsigned bits) override;
+  void RefreshSaveButton() override;
   bool IsWriting() const { return writing_; }
   unsigned unsaved_mask() const { return env_.state->session.unsaved(); }
 
@@ -139,8 +140,8 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   void RestoreFromBackup();
   // Where a question or message of a flow shows: over the dialog that is open, else over this window.
   QWidget* BoxOwner();
-  // "Save *" while `mask` has regions to save, else the plain disabled button.
-  void ShowUnsaved(unsigned mask);
+  // Whether the editing and macro pages hold edits that differ from the record and macros last read or saved.
+  bool EditsDiffer() const;
   // Whether `read` was read from the adapter that is present now.
   bool IsCurrentRead(const device::ReadResult* read) const;
   void OnReadDone(const device::ReadResult* read);

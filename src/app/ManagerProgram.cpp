@@ -1,7 +1,6 @@
 #include "app/ManagerProgram.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -50,7 +49,7 @@ int RunManager(int argc, char* argv[], AdapterDemo* demo) {
 
   toolkit::theme::Apply(app);
   QString skin_error;
-  auto skin = toolkit::SkinArchive::Open(skin::EmbeddedSkinArchive(), &skin_error);
+  auto skin = toolkit::SkinArchive::OpenInPlace(skin::EmbeddedSkinArchive(), &skin_error);
   if (!skin) {
     Print(stderr, QStringLiteral("The skin archive cannot be opened: %1\n").arg(skin_error));
     return 1;
@@ -88,7 +87,8 @@ int RunManager(int argc, char* argv[], AdapterDemo* demo) {
       exit_code = 1;
     } else if (!window.IsRefusedSecondInstance()) {
       if (options.startup_probe) {
-        QTimer::singleShot(0, &window, [&window] {
+        // Measured once the first page is on screen: after the window's first paint.
+        AfterFirstPaint(window, [&window] {
           Print(stdout, FormatStartupFigures(platform::ProcessFigures::Measure()) + QLatin1Char('\n'));
           window.Close(0);
         });

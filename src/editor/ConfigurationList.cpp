@@ -252,7 +252,7 @@ bool ConfigurationList::Save() {
   if (saved.startup_chosen) ShowCurrent();
   // The marker decides: still marked after a failure, cleared after success; typed-and-undone text leaves none.
   if (host_.UnsavedMask() == 0) host_.MarkUnsaved(0);
-  host_.Window().EnableControl(u"btnSave", host_.UnsavedMask() != 0);
+  host_.RefreshSaveButton();
   return saved.outcome == core::SaveResult::Outcome::kSaved ||
          saved.outcome == core::SaveResult::Outcome::kNothingToSave;
 }

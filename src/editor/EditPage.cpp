@@ -59,7 +59,6 @@ constexpr char16_t kVibrationCombo[] = u"comboVibrationOn";
 constexpr char16_t kColorButton[] = u"btnColor";
 constexpr char16_t kHotKeyButton[] = u"btnHotMapKey";
 constexpr char16_t kGroupLabel[] = u"lblMappingGroupName";
-constexpr char16_t kSaveButton[] = u"btnSave";
 
 // Wheel profiles of this game set the force feedback even for a native wheel.
 constexpr int kFeedbackAlwaysGame = 90;
@@ -248,12 +247,44 @@ void EditPage::ApplyFields() {
   }
 }
 
+ConfigRecord EditPage::WithTypedFields() const {
+  ConfigRecord r = *record_;
+  toolkit::WindowImplBase& window = host_.Window();
+  for (const bool hip : {true, false}) {
+    const model::ParsedField<std::uint16_t> parsed =
+        model::ParseHundredths(EditText(hip ? kHipEdit : kAdsEdit).toStdString());
+    if (parsed.ok()) (hip ? r.hip_sensitivity : r.ads_sensitivity) = parsed.value;
+  }
+  for (const IntegerField& field : kIntegerFields) {
+    const QString text = EditText(field.edit);
+    if (!field.applies(r) || text == IntegerText(field.get(r))) continue;
+    const model::ParsedField<int> parsed = model::ParseInteger(text.toStdString(), field.range);
+    if (parsed.ok()) field.set(r, parsed.value);
+  }
+  if (model::UsesAngleChooser(r.mode_bits)) {
+    if (auto* combo = window.FindControl<toolkit::CComboUI>(kAngleChooser)) {
+      if (const auto angle = model::ChoiceToAngle(combo->GetCurSel())) r.steering_angle = *angle;
+    }
+  }
+  if (auto* combo = window.FindControl<toolkit::CComboUI>(kVibrationCombo); combo && combo->GetCurSel() >= 0) {
+    r.vibration_bits = model::WithVibrationSource(r.vibration_bits, combo->GetCurSel());
+  }
+  return r;
+}
+
+bool EditPage::Differs() const {
+  if (record_ == nullptr) return false;
+  // A typed name counts as a change until its check has run; a refused one is shown as stored again.
+  if (EditText(kNameEdit) != shown_name_) return true;
+  const ConfigRecord typed = WithTypedFields();
+  return std::memcmp(&typed, snapshot_.get(), sizeof(ConfigRecord)) != 0;
+}
+
 void EditPage::Commit() {
   if (record_ == nullptr) return;
   ApplyFields();
   if (std::memcmp(record_, snapshot_.get(), sizeof(ConfigRecord)) != 0) host_.MarkUnsaved(model::kUnsavedConfig);
-  // Typing may have offered the save for a change that came to nothing.
-  host_.Window().EnableControl(kSaveButton, host_.UnsavedMask() != 0);
+  host_.RefreshSaveButton();
 }
 
 void EditPage::CommitQuietly() {
@@ -386,9 +417,7 @@ bool EditPage::RunSettingsDialog(const QString& name) {
     return false;
   }
   // The dialogs write the record themselves; what they changed is offered for saving at once, like a typed value.
-  if (record_ != nullptr && std::memcmp(record_, snapshot_.get(), sizeof(ConfigRecord)) != 0) {
-    host_.Window().EnableControl(kSaveButton, true);
-  }
+  host_.RefreshSaveButton();
   return true;
 }
 
@@ -402,6 +431,7 @@ bool EditPage::Notify(toolkit::TNotifyUI& msg) {
       SwitchMappingGroup();
     } else if (name == kColorButton) {
       NextColor();
+      host_.RefreshSaveButton();
     } else if (name == u"btnMacro") {
       // The manager lists the macros under the configuration's name, so a typed name goes in first.
       ApplyFields();
@@ -414,27 +444,28 @@ bool EditPage::Notify(toolkit::TNotifyUI& msg) {
   if (msg.Is(toolkit::notify::kKillFocus)) {
     if (name == kNameEdit) {
       CheckName();
-      return true;
-    }
-    if (name == kHipEdit || name == kAdsEdit) {
+    } else if (name == kHipEdit || name == kAdsEdit) {
       if (auto* edit = dynamic_cast<toolkit::CEditUI*>(msg.sender.data())) CheckSensitivity(*edit, name == kHipEdit);
-      return true;
+    } else if (const auto* field = std::find_if(std::begin(kIntegerFields), std::end(kIntegerFields),
+                                                [&](const IntegerField& f) { return name == f.edit; });
+               field != std::end(kIntegerFields)) {
+      CheckInteger(*field, false);
+    } else {
+      return false;
     }
-    for (const IntegerField& field : kIntegerFields) {
-      if (name != field.edit) continue;
-      CheckInteger(field, false);
-      return true;
-    }
-    return false;
+    // A check may have put the stored value back.
+    host_.RefreshSaveButton();
+    return true;
   }
   if (msg.Is(toolkit::notify::kItemSelect) && name == kWheelCombo) {
     ChooseSteeringWheel();
+    host_.RefreshSaveButton();
     return true;
   }
   // What is typed or chosen here reaches the record only when the page writes its fields back, which the save
-  // does first: the save is offered at once rather than after the field is left.
+  // does first: the button compares what the fields hold at once rather than after the field is left.
   if (msg.Is(toolkit::notify::kTextChanged) || msg.Is(toolkit::notify::kItemSelect)) {
-    host_.Window().EnableControl(kSaveButton, true);
+    host_.RefreshSaveButton();
     return true;
   }
   return false;

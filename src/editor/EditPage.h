@@ -41,6 +41,8 @@ class EditPage {
   void CommitQuietly();
   // The record as it stands becomes the one compared with (after it reached the adapter).
   void TakeSnapshot();
+  // Whether the record, with what the fields hold now as the page would store it, differs from the snapshot.
+  bool Differs() const;
   // Selects device-settings page 0..4 and fills its fields.
   void ShowSettingPage(int page);
   // Handles the editing page's notifications; false for anything else.
@@ -54,6 +56,8 @@ class EditPage {
   // Every field's check, then what the fields hold goes into the record: typed text is either stored or
   // replaced by the stored value, never left waiting where a page change could drop it.
   void ApplyFields();
+  // The record as ApplyFields would leave it, without a message and without touching the page; the name aside.
+  model::ConfigRecord WithTypedFields() const;
   // The focus-loss checks. `store` writes an accepted integer at once; otherwise it waits for ApplyFields.
   void CheckName();
   void CheckSensitivity(toolkit::CEditUI& edit, bool hip);

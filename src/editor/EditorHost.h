@@ -40,6 +40,9 @@ class EditorHost {
   // 0 clears the marker; other bits are added to it.
   virtual void MarkUnsaved(unsigned bits) = 0;
   virtual unsigned UnsavedMask() const = 0;
+  // After each change a page makes: the Save button reads "Save *" while anything to save or the page's edits
+  // differ from what was last read or saved, and is the plain, disabled "Save" otherwise.
+  virtual void RefreshSaveButton() = 0;
   // The editing page for the configuration in table slot `slot`.
   virtual void OpenEditPage(int slot) = 0;
   // Runs the key capture dialog over `owner` (the main window or a settings dialog) until it ends.

@@ -50,6 +50,8 @@ bool IsKeyButton(const toolkit::TNotifyUI& msg) {
 KeyMapping::KeyMapping(EditorHost& host) : host_(host) {}
 
 void KeyMapping::InitMainButtons(toolkit::WindowImplBase& window) {
+  if (main_buttons_found_) return;
+  main_buttons_found_ = true;
   for (const MainSlot& entry : kMainSlots) slots_[entry.slot] = window.FindControl(entry.button);
 }
 
@@ -87,15 +89,16 @@ bool KeyMapping::Notify(toolkit::TNotifyUI& msg, model::ConfigRecord* record) {
     if (record == nullptr) return true;
     if (click) {
       CaptureMappedKey(msg.sender, *record, window);
-      return true;
+    } else {
+      const std::size_t used = record->used_buttons();
+      for (std::size_t i = 0; i < used; ++i) {
+        if (slots_[i] != msg.sender) continue;
+        record->mapping[static_cast<std::size_t>(mapping_group_)][i] = 0;
+        ShowKey(*msg.sender, 0);
+        break;
+      }
     }
-    const std::size_t used = record->used_buttons();
-    for (std::size_t i = 0; i < used; ++i) {
-      if (slots_[i] != msg.sender) continue;
-      record->mapping[static_cast<std::size_t>(mapping_group_)][i] = 0;
-      ShowKey(*msg.sender, 0);
-      break;
-    }
+    host_.RefreshSaveButton();
     return true;
   }
   if (msg.sender_name == kHotKeyButton) {
@@ -103,18 +106,22 @@ bool KeyMapping::Notify(toolkit::TNotifyUI& msg, model::ConfigRecord* record) {
     if (rclick) {
       record->hotkey = 0;
       ShowKey(*msg.sender, 0);
-      return true;
+    } else {
+      ChangeHotkey(msg.sender, *record);
     }
-    const CapturedKey captured = host_.CaptureKey(window);
-    if (captured.result != CKeyMapDlg::kCaptured || captured.key == record->hotkey) return true;
-    if (model::ConfigHotkeyConflict(host_.Image(), record->host_type(), captured.key) && !ConfirmTakenKey(window)) {
-      return true;
-    }
-    record->hotkey = captured.key;
-    ShowKey(*msg.sender, captured.key);
+    host_.RefreshSaveButton();
     return true;
   }
   return false;
+}
+
+void KeyMapping::ChangeHotkey(toolkit::CControlUI* button, model::ConfigRecord& record) {
+  toolkit::WindowImplBase& window = host_.Window();
+  const CapturedKey captured = host_.CaptureKey(window);
+  if (captured.result != CKeyMapDlg::kCaptured || captured.key == record.hotkey) return;
+  if (model::ConfigHotkeyConflict(host_.Image(), record.host_type(), captured.key) && !ConfirmTakenKey(window)) return;
+  record.hotkey = captured.key;
+  ShowKey(*button, captured.key);
 }
 
 void KeyMapping::CaptureMappedKey(toolkit::CControlUI* sender, model::ConfigRecord& record,

@@ -28,7 +28,7 @@ class KeyMapping {
 
   explicit KeyMapping(EditorHost& host);
 
-  // Fills the main window's slots (the Switch's capture button goes in with ShowHost).
+  // Fills the main window's slots once (the Switch's capture button goes in with ShowHost).
   void InitMainButtons(toolkit::WindowImplBase& window);
   // The settings dialogs put their buttons in while they are open; nullptr empties a slot.
   void SetSlot(std::size_t slot, toolkit::CControlUI* button);
@@ -52,9 +52,13 @@ class KeyMapping {
   void SwitchMappingGroup(const model::ConfigRecord& record);
 
  private:
+  // Captures the configuration's hot key for `record`, shown on `button`.
+  void ChangeHotkey(toolkit::CControlUI* button, model::ConfigRecord& record);
+
   EditorHost& host_;
   std::array<toolkit::CControlUI*, kSlots> slots_{};
   int mapping_group_ = 0;
+  bool main_buttons_found_ = false;
 };
 
 }  // namespace torvane::editor

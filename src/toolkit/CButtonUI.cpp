@@ -92,9 +92,9 @@ void CButtonUI::SetAttribute(const QString& name, const QString& value) {
     color(pushed_bk_color_);
   } else if (NameIs(name, u"appearance")) {
     static const std::pair<const char16_t*, Appearance> kinds[] = {
-        {u"raised", Appearance::kRaised}, {u"primary", Appearance::kPrimary}, {u"flat", Appearance::kFlat},
-        {u"link", Appearance::kLink},     {u"close", Appearance::kClose},     {u"none", Appearance::kNone},
-        {u"glow", Appearance::kGlow}};
+        {u"raised", Appearance::kRaised}, {u"primary", Appearance::kPrimary}, {u"outline", Appearance::kOutline},
+        {u"flat", Appearance::kFlat},     {u"link", Appearance::kLink},       {u"close", Appearance::kClose},
+        {u"none", Appearance::kNone},     {u"glow", Appearance::kGlow}};
     for (const auto& [word, kind] : kinds) {
       if (NameIs(value, word)) SetAppearance(kind);
     }
@@ -154,6 +154,14 @@ void CButtonUI::PaintThemeShape(QPainter& painter, bool selected) const {
              : over   ? theme::kAccentHot
                       : theme::kAccent;
       break;
+    case Appearance::kOutline:
+      // The fill stays dark in every state, so the text keeps its contrast; the edge shows hover and press.
+      fill = !enabled ? theme::kRaisedDisabled : down ? theme::kWindowPushed : theme::kWindow;
+      border = !enabled ? theme::kBorderDisabled
+               : down   ? theme::kAccentPushed
+               : over   ? theme::kAccentHot
+                        : theme::kAccent;
+      break;
     case Appearance::kFlat:
     case Appearance::kClose:
       fill = down ? theme::kRaisedPushed : over ? theme::kRaised : selected ? theme::kRaised : 0;
@@ -163,10 +171,12 @@ void CButtonUI::PaintThemeShape(QPainter& painter, bool selected) const {
     case Appearance::kGlow:  // its glow is drawn behind, whatever the content
       break;
   }
-  const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  // An outline that stands for the primary button is as strong as a focus ring.
+  const double edge = appearance_ == Appearance::kOutline && enabled ? theme::kFocusRing : 1.0;
+  const QRectF r = QRectF(rect()).adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2);
   if (fill || border) {
     painter.save();
-    painter.setPen(border ? QPen(theme::Color(border), 1) : Qt::NoPen);
+    painter.setPen(border ? QPen(theme::Color(border), edge) : Qt::NoPen);
     painter.setBrush(fill ? QBrush(theme::Color(fill)) : Qt::NoBrush);
     painter.drawRoundedRect(r, theme::kRadius, theme::kRadius);
     painter.restore();
@@ -255,7 +265,9 @@ void CButtonUI::PaintBorder(QPainter& painter) {
     return;
   }
   painter.save();
-  painter.setPen(QPen(theme::Color(ShowsAccentFill() ? theme::kText : theme::kAccent), theme::kFocusRing));
+  // On the accent, or over an accent outline, the ring turns light.
+  const bool on_accent = ShowsAccentFill() || (appearance_ == Appearance::kOutline && UsesThemeShape());
+  painter.setPen(QPen(theme::Color(on_accent ? theme::kText : theme::kAccent), theme::kFocusRing));
   painter.setBrush(Qt::NoBrush);
   const double inset = theme::kFocusRing / 2.0;
   painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), theme::kRadius, theme::kRadius);

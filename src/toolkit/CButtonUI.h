@@ -8,12 +8,13 @@ namespace torvane::toolkit {
 // "click"; a right click sends "rclick". State images ("normalimage", "hotimage", "pushedimage", "focusedimage",
 // "disabledimage") and state colours ("hottextcolor", "pushedtextcolor", "hotbkcolor", "pushedbkcolor") come from
 // the layout; without images the button is drawn in the theme's "appearance": "raised" (default), "primary",
-// "flat", "link", "close" (a cross) or "none". "glow" suits a drawing given as the background image: hover and keyboard
-// focus put a soft rounded accent glow around it, a press darkens it. It shows hover and pressed states and, when
-// reached by the keyboard, a focus ring.
+// "outline" (the primary button drawn as an accent outline on the window colour, for a text colour that does not
+// read on the accent), "flat", "link", "close" (a cross) or "none". "glow" suits a drawing given as the background
+// image: hover and keyboard focus put a soft rounded accent glow around it, a press darkens it. It shows hover and
+// pressed states and, when reached by the keyboard, a focus ring.
 class CButtonUI : public CLabelUI {
  public:
-  enum class Appearance { kRaised, kPrimary, kFlat, kLink, kClose, kNone, kGlow };
+  enum class Appearance { kRaised, kPrimary, kOutline, kFlat, kLink, kClose, kNone, kGlow };
 
   explicit CButtonUI(QWidget* parent = nullptr);
   QString GetClass() const override;

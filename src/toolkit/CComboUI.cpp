@@ -21,6 +21,12 @@ class ChevronComboBox : public QComboBox {
   using QComboBox::QComboBox;
   bool dimmed = false;
 
+  // The list is made when it first drops down: a page of many combos must not pay for lists nobody opens.
+  void showPopup() override {
+    view()->setTextElideMode(Qt::ElideRight);
+    QComboBox::showPopup();
+  }
+
  protected:
   void paintEvent(QPaintEvent* event) override {
     QComboBox::paintEvent(event);
@@ -43,7 +49,6 @@ CComboUI::CComboUI(QWidget* parent) : CControlUI(parent), combo_(new ChevronComb
   setFocusProxy(combo_);
   UpdateStyle();
   combo_->setFocusPolicy(Qt::StrongFocus);
-  combo_->view()->setTextElideMode(Qt::ElideRight);
   QObject::connect(combo_, &QComboBox::activated, combo_, [this](int index) {
     const int old = last_sel_;
     last_sel_ = index;

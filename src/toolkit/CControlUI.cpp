@@ -36,8 +36,22 @@ CControlUI* CControlUI::GetParentControl() const {
 void CControlUI::SetText(const QString& text) {
   if (text_ == text) return;
   text_ = text;
-  setAccessibleName(text);
+  UpdateAccessibleName();
   update();
+}
+
+void CControlUI::SetAccessibleLabel(const QString& label) {
+  if (accessible_label_ == label) return;
+  accessible_label_ = label;
+  UpdateAccessibleName();
+}
+
+void CControlUI::UpdateAccessibleName() {
+  if (accessible_label_.isEmpty() || text_.isEmpty()) {
+    setAccessibleName(accessible_label_.isEmpty() ? text_ : accessible_label_);
+  } else {
+    setAccessibleName(accessible_label_ + QStringLiteral(": ") + text_);
+  }
 }
 
 void CControlUI::SetTextColor(std::uint32_t argb) {

@@ -37,6 +37,10 @@ class CControlUI : public QWidget {
   void SetName(const QString& name) { setObjectName(name); }
   QString GetText() const { return text_; }
   virtual void SetText(const QString& text);
+  // What the control stands for, said before its text to assistive technology: a key button labelled "X/Square"
+  // that shows "SpaceBar" is read "X/Square: SpaceBar". Without one the text alone names the control.
+  QString GetAccessibleLabel() const { return accessible_label_; }
+  void SetAccessibleLabel(const QString& label);
   QString GetUserData() const { return user_data_; }
   void SetUserData(const QString& user_data) { user_data_ = user_data; }
   QString GetToolTip() const { return toolTip(); }
@@ -128,7 +132,11 @@ class CControlUI : public QWidget {
 
  private:
   CPaintManagerUI* manager_ = nullptr;
+  // The accessible name follows the text and the label.
+  void UpdateAccessibleName();
+
   QString text_;
+  QString accessible_label_;
   QString user_data_;
   std::uint32_t text_color_ = 0;
   std::uint32_t disabled_text_color_ = 0;

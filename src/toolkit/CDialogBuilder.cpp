@@ -4,6 +4,8 @@
 #include "toolkit/BuiltinControls.h"
 #include "toolkit/CControlUI.h"
 #include "toolkit/CPaintManagerUI.h"
+#include "toolkit/CTabLayoutUI.h"
+#include "toolkit/FieldNames.h"
 #include "toolkit/IDialogBuilderCallback.h"
 #include "toolkit/LayoutParser.h"
 #include "toolkit/SkinArchive.h"
@@ -112,7 +114,16 @@ CControlUI* CDialogBuilder::Create(IDialogBuilderCallback* callback, CPaintManag
   return control;
 }
 
-CControlUI* CDialogBuilder::Build(const LayoutNode& node, IDialogBuilderCallback* callback, CPaintManagerUI* manager) {
+void CDialogBuilder::BuildChildren(const LayoutNode& element, CControlUI* parent, IDialogBuilderCallback* callback,
+                                   CPaintManagerUI* manager) {
+  warnings_.clear();
+  AddChildren(element, parent, callback, manager);
+  NameFieldsByTheirLabels(parent);
+  parent->NeedUpdate();
+}
+
+CControlUI* CDialogBuilder::Build(const LayoutNode& node, IDialogBuilderCallback* callback, CPaintManagerUI* manager,
+                                  bool with_children) {
   CControlUI* control = callback ? callback->CreateControl(node.tag) : nullptr;
   if (!control) control = CreateBuiltinControl(node.tag);
   if (!control) {
@@ -132,15 +143,25 @@ CControlUI* CDialogBuilder::Build(const LayoutNode& node, IDialogBuilderCallback
       control->SetAttribute(name, value);
     }
   }
+  if (with_children) AddChildren(node, control, callback, manager);
+  return control;
+}
+
+void CDialogBuilder::AddChildren(const LayoutNode& node, CControlUI* control, IDialogBuilderCallback* callback,
+                                 CPaintManagerUI* manager) {
+  auto* tab = dynamic_cast<CTabLayoutUI*>(control);
   for (const LayoutNode& child_node : node.children) {
-    CControlUI* child = Build(child_node, callback, manager);
-    if (child && !control->AddChildControl(child)) {
+    const bool defer = tab != nullptr && manager != nullptr && tab->GetCount() != tab->GetInitialSelection();
+    CControlUI* child = Build(child_node, callback, manager, !defer);
+    if (!child) continue;
+    if (!control->AddChildControl(child)) {
       warnings_.append(
           QStringLiteral("line %1: <%2> cannot hold <%3>").arg(child_node.line).arg(node.tag, child_node.tag));
       delete child;
+      continue;
     }
+    if (defer) manager->DeferChildren(child, child_node, callback);
   }
-  return control;
 }
 
 }  // namespace torvane::toolkit

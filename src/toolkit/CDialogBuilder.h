@@ -24,6 +24,10 @@ class IDialogBuilderCallback;
 // then its own attributes in order ("style" inserts a <Style>'s attributes at that point).
 //
 // The parsed layout is kept, so Create can build the same tree again (one list item per call).
+//
+// A tab layout's pages other than the selected one are built without their children, which wait in the manager
+// until the page is first shown or one of its controls is looked up (CPaintManagerUI::DeferChildren): a window
+// with many pages starts as fast as one with a single page.
 class CDialogBuilder {
  public:
   bool LoadXml(const QByteArray& xml);
@@ -35,12 +39,19 @@ class CDialogBuilder {
   // Builds the tree, gives every control `manager`, and adds the root to `parent` when one is given (nullptr,
   // and the tree destroyed, if the parent refuses it). Returns the root control or nullptr.
   CControlUI* Create(IDialogBuilderCallback* callback, CPaintManagerUI* manager, CControlUI* parent = nullptr);
+  // Builds the children of layout element `element` into `parent`, which was built from it without them; their
+  // fields are named by their labels as a window's are.
+  void BuildChildren(const LayoutNode& element, CControlUI* parent, IDialogBuilderCallback* callback,
+                     CPaintManagerUI* manager);
 
   QString GetError() const { return error_; }
   QStringList GetWarnings() const { return warnings_; }
 
  private:
-  CControlUI* Build(const LayoutNode& node, IDialogBuilderCallback* callback, CPaintManagerUI* manager);
+  CControlUI* Build(const LayoutNode& node, IDialogBuilderCallback* callback, CPaintManagerUI* manager,
+                    bool with_children = true);
+  void AddChildren(const LayoutNode& node, CControlUI* control, IDialogBuilderCallback* callback,
+                   CPaintManagerUI* manager);
   void ApplyWindow(const LayoutNode& window, CPaintManagerUI* manager);
 
   std::optional<LayoutNode> root_;

@@ -1,11 +1,14 @@
 #include "toolkit/CPaintManagerUI.h"
 
 #include "toolkit/CControlUI.h"
+#include "toolkit/CDialogBuilder.h"
 #include "toolkit/INotifyUI.h"
 #include "toolkit/SkinArchive.h"
 #include "toolkit/Theme.h"
 
 #include <QWidget>
+
+#include <algorithm>
 
 namespace torvane::toolkit {
 
@@ -54,7 +57,46 @@ void CPaintManagerUI::SendNotify(CControlUI* sender, const QString& type, std::i
   SendNotify(msg);
 }
 
+namespace {
+
+void CollectNames(const LayoutNode& node, QSet<QString>& names) {
+  if (const QString name = node.Attribute(u"name"); !name.isEmpty()) names.insert(name);
+  for (const LayoutNode& child : node.children) CollectNames(child, names);
+}
+
+}  // namespace
+
+void CPaintManagerUI::DeferChildren(CControlUI* page, LayoutNode element, IDialogBuilderCallback* callback) {
+  DeferredPage deferred{page, std::move(element), callback, {}};
+  CollectNames(deferred.element, deferred.names);
+  deferred_.push_back(std::move(deferred));
+}
+
+bool CPaintManagerUI::IsDeferred(const CControlUI* page) const {
+  return std::any_of(deferred_.begin(), deferred_.end(), [page](const DeferredPage& d) { return d.page == page; });
+}
+
+bool CPaintManagerUI::BuildDeferred(CControlUI* page) const {
+  const auto it =
+      std::find_if(deferred_.begin(), deferred_.end(), [page](const DeferredPage& d) { return d.page == page; });
+  if (it == deferred_.end()) return false;
+  // Taken out first: building may look controls up, and nothing is built twice.
+  DeferredPage deferred = std::move(*it);
+  deferred_.erase(it);
+  if (deferred.page) {
+    CDialogBuilder builder;
+    builder.BuildChildren(deferred.element, deferred.page, deferred.callback, const_cast<CPaintManagerUI*>(this));
+  }
+  return true;
+}
+
 CControlUI* CPaintManagerUI::FindControl(QStringView name) const {
+  if (!deferred_.empty()) {
+    const QString wanted = name.toString();
+    const auto it = std::find_if(deferred_.begin(), deferred_.end(),
+                                 [&wanted](const DeferredPage& d) { return d.names.contains(wanted); });
+    if (it != deferred_.end()) BuildDeferred(it->page);
+  }
   std::vector<CControlUI*> found;
   Collect(
       root_.data(), [name](CControlUI* c) { return c->objectName() == name; }, found, true);

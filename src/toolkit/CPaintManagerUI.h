@@ -11,13 +11,17 @@
 #include <functional>
 #include <vector>
 
+#include "toolkit/LayoutNode.h"
 #include "toolkit/TNotifyUI.h"
+
+#include <QSet>
 
 class QWidget;
 
 namespace torvane::toolkit {
 
 class CControlUI;
+class IDialogBuilderCallback;
 class INotifyUI;
 
 // What a layout's <Window> element says about its window.
@@ -46,9 +50,18 @@ class CPaintManagerUI {
   void SendNotify(TNotifyUI& msg);
   void SendNotify(CControlUI* sender, const QString& type, std::intptr_t wparam = 0, std::intptr_t lparam = 0);
 
-  // First control of the tree (depth first, layout order) with that exact name.
+  // First control of the tree (depth first, layout order) with that exact name. A page waiting to be built (see
+  // DeferChildren) is built first when the name is its own or one of its controls'.
   CControlUI* FindControl(QStringView name) const;
+  // The controls built so far that `match` accepts.
   std::vector<CControlUI*> FindControls(const std::function<bool(CControlUI*)>& match) const;
+
+  // A page of a tab layout that is not shown yet waits with its children unbuilt: `children` is its layout
+  // element, whose children are built on the page's first use (shown, or a control of it looked up by name).
+  void DeferChildren(CControlUI* page, LayoutNode element, IDialogBuilderCallback* callback);
+  // Builds the waiting children of `page` now; false when none wait.
+  bool BuildDeferred(CControlUI* page) const;
+  bool IsDeferred(const CControlUI* page) const;
 
   // Fonts by id: the layout's <Font> elements, else the theme's.
   QFont GetFont(int id) const;
@@ -74,6 +87,14 @@ class CPaintManagerUI {
   QHash<QString, QString> defaults_;  // by lower-case class name
   QHash<QString, QString> styles_;
   WindowAttributes window_;
+  struct DeferredPage {
+    QPointer<CControlUI> page;
+    LayoutNode element;
+    IDialogBuilderCallback* callback;
+    QSet<QString> names;  // the page's own and every control's inside it
+  };
+  // Built from lookups too, which are const for their callers.
+  mutable std::vector<DeferredPage> deferred_;
 };
 
 }  // namespace torvane::toolkit

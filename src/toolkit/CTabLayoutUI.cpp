@@ -1,6 +1,7 @@
 #include "toolkit/CTabLayoutUI.h"
 
 #include "toolkit/AttributeValues.h"
+#include "toolkit/CPaintManagerUI.h"
 
 namespace torvane::toolkit {
 
@@ -15,6 +16,7 @@ void CTabLayoutUI::ShowOnly(int index) {
 
 bool CTabLayoutUI::SelectItem(int index) {
   if (index < 0 || index >= GetCount()) return false;
+  if (GetManager() != nullptr) GetManager()->BuildDeferred(GetItemAt(index));
   cur_sel_ = index;
   ShowOnly(index);
   return true;

@@ -11,7 +11,10 @@ class CTabLayoutUI : public CContainerUI {
   QString GetClass() const override;
 
   int GetCurSel() const { return cur_sel_; }
-  // Shows page `index` and hides the others; false (and no change) for an index without a page.
+  // The page the layout shows first ("selectedid").
+  int GetInitialSelection() const { return initial_sel_; }
+  // Shows page `index` (built now if it waited for its first use) and hides the others; false (and no change) for an
+  // index without a page.
   bool SelectItem(int index);
   bool SelectItem(CControlUI* page);
 

@@ -1,6 +1,7 @@
 #include "toolkit/ChartAccessible.h"
 
 #include "toolkit/CChartUI.h"
+#include "toolkit/WindowImplBase.h"
 
 namespace torvane::toolkit {
 
@@ -32,7 +33,8 @@ void ChartAccessible::setCurrentValue(const QVariant& value) {
   CChartUI* chart = Chart();
   bool ok = false;
   const int wanted = value.toInt(&ok);
-  if (ok && chart->IsEnabledInWindow()) chart->MovePoint(chart->GetFocusIndex(), chart->PlotHeight() - wanted);
+  if (ok && chart->IsEnabledInWindow() && !WindowImplBase::IsBehindModal(chart))
+    chart->MovePoint(chart->GetFocusIndex(), chart->PlotHeight() - wanted);
 }
 
 QVariant ChartAccessible::maximumValue() const {

@@ -30,6 +30,20 @@ std::optional<QAccessible::Role> RoleOf(const CControlUI* control) {
   return std::nullopt;
 }
 
+// A toolkit window: a dialog is announced by what its title bar says, not by its window text, which for most
+// dialogs is the name of their kind.
+class WindowAccessible : public QAccessibleWidget {
+ public:
+  explicit WindowAccessible(WindowImplBase* window)
+      : QAccessibleWidget(
+            window, window->GetKind() == WindowImplBase::Kind::kMain ? QAccessible::Window : QAccessible::Dialog) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name) return static_cast<const WindowImplBase*>(widget())->GetTitleText();
+    return QAccessibleWidget::text(kind);
+  }
+};
+
 }  // namespace
 
 ControlAccessible::ControlAccessible(CControlUI* control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
@@ -40,10 +54,7 @@ void ControlAccessible::EnsureInstalled() {
 
 QAccessibleInterface* ControlAccessible::Describe(const QString& /*class_name*/, QObject* object) {
   // Frameless windows look alike to Qt; a screen reader must still tell a dialog from the main window.
-  if (auto* window = dynamic_cast<WindowImplBase*>(object)) {
-    return new QAccessibleWidget(
-        window, window->GetKind() == WindowImplBase::Kind::kMain ? QAccessible::Window : QAccessible::Dialog);
-  }
+  if (auto* window = dynamic_cast<WindowImplBase*>(object)) return new WindowAccessible(window);
   auto* control = dynamic_cast<CControlUI*>(object);
   if (!control) return nullptr;
   if (auto* chart = dynamic_cast<CChartUI*>(control)) return new ChartAccessible(chart);
@@ -88,12 +99,19 @@ QStringList ControlAccessible::actionNames() const {
 }
 
 void ControlAccessible::doAction(const QString& action) {
+  // A control a modal dialog covers refuses what the bus asks as it refuses a click.
+  if (WindowImplBase::IsBehindModal(Control())) return;
   // Carried out on the next pass of the event loop: a press may open a modal dialog, and the assistive tool
   // waiting for the action's reply would otherwise wait for the dialog to close.
   const QPointer<CControlUI> control = Control();
   if (dynamic_cast<CButtonUI*>(control.data()) && action == pressAction()) {
     QMetaObject::invokeMethod(
-        control, [control] { static_cast<CButtonUI*>(control.data())->Activate(); }, Qt::QueuedConnection);
+        control,
+        [control] {
+          // A dialog opened meanwhile covers the control now.
+          if (!WindowImplBase::IsBehindModal(control)) static_cast<CButtonUI*>(control.data())->Activate();
+        },
+        Qt::QueuedConnection);
     return;
   }
   if (auto* item = dynamic_cast<CListContainerElementUI*>(control.data()); item && item->GetOwner()) {
@@ -103,7 +121,7 @@ void ControlAccessible::doAction(const QString& action) {
           control,
           [control, press] {
             auto* element = static_cast<CListContainerElementUI*>(control.data());
-            if (element->GetOwner() == nullptr) return;
+            if (element->GetOwner() == nullptr || WindowImplBase::IsBehindModal(element)) return;
             if (press) {
               element->GetOwner()->ActivateItem(element->GetIndex());
             } else {

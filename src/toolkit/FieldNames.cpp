@@ -52,6 +52,15 @@ void NameChildren(CContainerUI& container) {
 
 }  // namespace
 
+QString LabelBefore(const CControlUI& control) {
+  const auto* row = dynamic_cast<const CContainerUI*>(control.GetParentControl());
+  const int index = row != nullptr ? row->GetItemIndex(&control) : -1;
+  if (index <= 0) return {};
+  const CControlUI* before = row->GetItemAt(index - 1);
+  if (dynamic_cast<const CLabelUI*>(before) == nullptr || dynamic_cast<const CButtonUI*>(before) != nullptr) return {};
+  return LabelName(before->GetText());
+}
+
 void NameFieldsByTheirLabels(CControlUI* root) {
   if (auto* container = dynamic_cast<CContainerUI*>(root)) {
     NameChildren(*container);

@@ -38,9 +38,9 @@ QString HiDpiName(const QString& name) {
 
 }  // namespace
 
-// The archive reads straight from `bytes`, so the buffer lives exactly as long as the zip handle.
+// The archive reads straight from its buffer: a copy of its own lives exactly as long as the zip handle.
 struct SkinArchive::Handles {
-  std::vector<std::uint8_t> bytes;
+  std::vector<std::uint8_t> bytes;  // empty when the archive reads bytes that outlive it
   std::unique_ptr<zip_t, ZipDeleter> zip;
 };
 
@@ -51,13 +51,23 @@ SkinArchive::~SkinArchive() = default;
 std::unique_ptr<SkinArchive> SkinArchive::Open(std::span<const std::uint8_t> bytes, QString* error) {
   auto handles = std::make_unique<Handles>();
   handles->bytes.assign(bytes.begin(), bytes.end());
-  if (handles->bytes.empty()) {
+  const std::span<const std::uint8_t> copy(handles->bytes);
+  return OpenBuffer(std::move(handles), copy, error);
+}
+
+std::unique_ptr<SkinArchive> SkinArchive::OpenInPlace(std::span<const std::uint8_t> bytes, QString* error) {
+  return OpenBuffer(std::make_unique<Handles>(), bytes, error);
+}
+
+std::unique_ptr<SkinArchive> SkinArchive::OpenBuffer(std::unique_ptr<Handles> handles,
+                                                     std::span<const std::uint8_t> bytes, QString* error) {
+  if (bytes.empty()) {
     if (error) *error = QStringLiteral("the archive is empty");
     return nullptr;
   }
   ZipErrorScope scope;
   std::unique_ptr<zip_source_t, ZipSourceDeleter> source(
-      zip_source_buffer_create(handles->bytes.data(), handles->bytes.size(), 0, &scope.error));
+      zip_source_buffer_create(bytes.data(), bytes.size(), 0, &scope.error));
   if (!source) {
     if (error) *error = QString::fromUtf8(zip_error_strerror(&scope.error));
     return nullptr;

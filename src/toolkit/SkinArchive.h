@@ -29,6 +29,9 @@ class SkinArchive {
 
   // Copies the bytes; nullptr and a reason in `error` when they are not a readable zip archive.
   static std::unique_ptr<SkinArchive> Open(std::span<const std::uint8_t> bytes, QString* error = nullptr);
+  // Reads straight from `bytes`, which outlive the archive (the archive built into the program): only the
+  // directory and the members asked for are ever touched, so the rest never takes memory.
+  static std::unique_ptr<SkinArchive> OpenInPlace(std::span<const std::uint8_t> bytes, QString* error = nullptr);
 
   bool Contains(const QString& name) const;
   // The member's bytes, or nullopt when it is missing, too large or unreadable.
@@ -46,6 +49,8 @@ class SkinArchive {
  private:
   struct Handles;
   explicit SkinArchive(std::unique_ptr<Handles> handles);
+  static std::unique_ptr<SkinArchive> OpenBuffer(std::unique_ptr<Handles> handles, std::span<const std::uint8_t> bytes,
+                                                 QString* error);
   std::optional<std::int64_t> IndexOf(const QString& name) const;
 
   std::unique_ptr<Handles> handles_;

@@ -14,6 +14,7 @@ namespace torvane::toolkit {
 namespace theme {
 
 inline constexpr std::uint32_t kWindow = 0xFF15181E;
+inline constexpr std::uint32_t kWindowPushed = 0xFF0E1014;  // a pressed control that keeps the window's dark fill
 inline constexpr std::uint32_t kPanel = 0xFF1E232B;
 inline constexpr std::uint32_t kRaised = 0xFF2A303A;
 inline constexpr std::uint32_t kRaisedHot = 0xFF343B47;

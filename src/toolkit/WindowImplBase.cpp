@@ -197,6 +197,24 @@ WindowImplBase* WindowImplBase::ActiveModal() {
   return nullptr;
 }
 
+bool WindowImplBase::IsBehindModal(const QWidget* widget) {
+  const QWidget* window = widget != nullptr ? widget->window() : nullptr;
+  if (window == nullptr || !window->isEnabled()) return true;
+  const WindowImplBase* modal = ActiveModal();
+  return modal != nullptr && modal != window;
+}
+
+QString WindowImplBase::GetTitleText() const {
+  if (kind_ == Kind::kDialog) {
+    for (const QStringView name : {u"TitleLabel", u"btnTitle", u"lblTitle"}) {
+      if (const CControlUI* title = FindControl(name); title != nullptr && !title->GetText().isEmpty()) {
+        return title->GetText();
+      }
+    }
+  }
+  return windowTitle();
+}
+
 void WindowImplBase::CenterWindow() {
   QRect area;
   QScreen* screen = nullptr;

@@ -75,6 +75,13 @@ class WindowImplBase : public QWidget, public INotifyUI, public IMessageFilterUI
 
   // The innermost window running modally, or nullptr (for tests and for owners of nested dialogs).
   static WindowImplBase* ActiveModal();
+  // Whether `widget` sits behind a modal run: in a window that is disabled or not the innermost modal one. Such a
+  // control takes no clicks, so it must take no other requests either.
+  static bool IsBehindModal(const QWidget* widget);
+
+  // What the title bar says: the text of the title control ("TitleLabel", "btnTitle" or "lblTitle") of a dialog,
+  // the window text of the main window or of a dialog without one. Assistive technology names the window by it.
+  QString GetTitleText() const;
 
   WindowRef Ref() { return WindowRef(this); }
 

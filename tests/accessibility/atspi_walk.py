@@ -1,8 +1,10 @@
 """Drives the manager through the desktop's accessibility bus as a screen reader would.
 
 Starts the manager on the virtual adapter, presses the adapter by its accessible name, reads the configuration
-list's controls, opens a configuration, reads the editing page's controls (every edit must have a name), and leaves with the close button: once to the
-list, once to close the window. Fails with a message naming what it could not find.
+list's controls, asks to delete a configuration and finds the question announced by its title while a press on
+the list's "Edit" behind it is refused, opens a configuration, reads the editing page's controls (every edit
+must have a name, every key button its console button and key), the left stick dialog's, and leaves with the
+close button: once to the list, once to close the window. Fails with a message naming what it could not find.
 """
 import os
 import subprocess
@@ -20,6 +22,10 @@ HOME_NAMES = ["Switch Console", "New", "Copy", "Edit", "Start Up", "Import", "Ex
 MACRO_NAMES = ["New", "Copy", "Edit", "Import", "Export", "Delete", "Close"]
 DIALOG_NAMES = ["Up:", "Hot Key:", "Ok", "Close"]
 EDIT_NAMES = ["Switch Group", "Left Stick", "Right Stick", "More Settings", "Macros", "Save", "Home"]
+# The editing page's key buttons are announced as "<console button>: <key>", by the layout's button names.
+CONSOLE_BUTTONS = ["L1", "L2", "R1", "R2", "DpadUp", "DpadDown", "DpadLeft", "DpadRight", "Options/Sta/Menu",
+                   "Sha/bac/Vie/sel", "LOGO", "Y/Triange", "A/Cross", "X/Square", "B/Circle"]
+STICK_DIRECTIONS = ["Up", "Down", "Left", "Right", "Press (L3)"]
 
 
 def fail(text):
@@ -99,6 +105,16 @@ def expect_named_fields(root, page):
         fail("%s: %d edits, %d without a name" % (page, len(edits), len(unnamed)))
 
 
+def expect_key_buttons(root, labels, page):
+    """Every label names exactly one shown button, as "<label>: <key>" with a key after it."""
+    buttons = [n.name for n in shown_nodes(root) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    for label in labels:
+        named = [name for name in buttons if name.startswith(label + ": ") and len(name) > len(label) + 2]
+        if len(named) != 1:
+            fail("%s: %d buttons announced as %r and a key among %s" % (page, len(named), label + ": ", buttons))
+    print("%s key buttons: %s" % (page, sorted(b for b in buttons if ": " in b)))
+
+
 def main():
     manager = sys.argv[1]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -115,17 +131,38 @@ def main():
         item = wait_for("a configuration in the list",
                         lambda: next((n for n in shown_nodes(app) if n.getRole() == pyatspi.ROLE_LIST_ITEM), None))
         item.queryAction().doAction(0)  # selects it
+
+        # A question is announced by its title, not by the kind of window it is; a press sent to a control it
+        # covers is refused as a click would be.
+        press(shown_named(app, "Delete", pyatspi.ROLE_PUSH_BUTTON))
+        question = wait_for("the delete question", lambda: shown_named(app, "Warning", pyatspi.ROLE_DIALOG))
+        dialogs = [n.name for n in shown_nodes(app) if n.getRole() == pyatspi.ROLE_DIALOG]
+        if dialogs != ["Warning"]:
+            fail("the question is announced as %s" % dialogs)
+        press(shown_named(app, "Edit", pyatspi.ROLE_PUSH_BUTTON))
+        time.sleep(1.0)
+        if shown_named(app, "Switch Group") is not None:
+            fail("a press on Edit behind the question opened the editing page")
+        press(shown_named(question, "No", pyatspi.ROLE_PUSH_BUTTON))
+        wait_for("the question to go", lambda: shown_named(app, "Warning", pyatspi.ROLE_DIALOG) is None)
+        time.sleep(1.0)
+        if shown_named(app, "Switch Group") is not None:
+            fail("the press on Edit refused behind the question ran once it had gone")
+        print("question: announced as Warning, the press behind it refused")
+
         press(shown_named(app, "Edit", pyatspi.ROLE_PUSH_BUTTON))
 
         wait_for("the editing page", lambda: shown_named(app, "Switch Group"))
         expect_names(app, EDIT_NAMES, "editing page")
         expect_named_fields(app, "editing page")
+        expect_key_buttons(app, CONSOLE_BUTTONS + ["Hot Key"], "editing page")
 
         # A settings dialog is announced as a dialog with its title, and its fields have names too.
         press(shown_named(app, "Left Stick", pyatspi.ROLE_PUSH_BUTTON))
         dialog = wait_for("the left stick dialog", lambda: shown_named(app, "Left Stick Settings", pyatspi.ROLE_DIALOG))
         expect_names(dialog, DIALOG_NAMES, "left stick dialog")
         expect_named_fields(dialog, "left stick dialog")
+        expect_key_buttons(dialog, STICK_DIRECTIONS + ["Hot Key"], "left stick dialog")
         press(shown_named(dialog, "Ok", pyatspi.ROLE_PUSH_BUTTON))
         wait_for("the dialog to go", lambda: shown_named(app, "Left Stick Settings", pyatspi.ROLE_DIALOG) is None)
 

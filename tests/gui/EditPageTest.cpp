@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <functional>
+#include <source_location>
 
 #include "app/MainPage.h"
 #include "dialogs/MessageBoxAnswers.h"
@@ -22,6 +23,7 @@
 #include "model/tables/MacroTable.h"
 #include "model/tables/NameText.h"
 #include "support/MainWindowFixture.h"
+#include "toolkit/CButtonUI.h"
 #include "toolkit/CChartUI.h"
 #include "toolkit/CComboUI.h"
 #include "toolkit/CEditUI.h"
@@ -53,6 +55,16 @@ class EditPageTest : public MainWindowFixture {
     ASSERT_EQ(Page(), app::kPagePlayEdit);
   }
   QString Text(const char16_t* name) const { return Control(name)->GetText(); }
+  // "Save *" in red on the dark fill with the accent outline, and enabled; or the plain disabled primary button.
+  void ExpectSaveMarked(bool marked, std::source_location where = std::source_location::current()) const {
+    const ::testing::ScopedTrace trace(where.file_name(), static_cast<int>(where.line()), "");
+    auto* save = window->FindControl<toolkit::CButtonUI>(u"btnSave");
+    EXPECT_EQ(save->GetText(), marked ? QStringLiteral("Save *") : QStringLiteral("Save"));
+    EXPECT_EQ(save->IsEnabled(), marked);
+    EXPECT_EQ(save->GetTextColor(), marked ? 0xFFFF0000u : 0xFF000000u);
+    EXPECT_EQ(save->GetAppearance(),
+              marked ? toolkit::CButtonUI::Appearance::kOutline : toolkit::CButtonUI::Appearance::kPrimary);
+  }
   // Types into an edit and leaves it.
   void Type(const char16_t* name, const QString& text) {
     Control(name)->SetText(text);
@@ -311,16 +323,27 @@ TEST_F(EditPageTest, OnlyARealChangeMarksTheConfiguration) {
   EXPECT_EQ(window->unsaved_mask(), 0u);
   EXPECT_FALSE(Control(u"btnSave")->IsEnabled());
 
+  // The button compares the record, with what the fields hold, after every change: "Save *" exactly while it
+  // differs, whether the change is typed, left, stored or typed back.
   Open();
+  ExpectSaveMarked(false);
   Type(u"editJoystickDeadzone", QStringLiteral("31"));
+  ExpectSaveMarked(true);
   Click(u"btnNext");
+  ExpectSaveMarked(true);
   auto* deadzone = window->FindControl<toolkit::CEditUI>(u"editJoystickDeadzone");
   deadzone->SetText(QString());
-  QTest::keyClicks(deadzone->GetLineEdit(), QStringLiteral("30"));
-  EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
+  QTest::keyClicks(deadzone->GetLineEdit(), QStringLiteral("3"));
+  ExpectSaveMarked(true);
+  QTest::keyClicks(deadzone->GetLineEdit(), QStringLiteral("0"));
+  ExpectSaveMarked(false);
+  QTest::keyClicks(window->FindControl<toolkit::CEditUI>(u"editPlayName")->GetLineEdit(), QStringLiteral("x"));
+  ExpectSaveMarked(true);
+  QTest::keyClick(window->FindControl<toolkit::CEditUI>(u"editPlayName")->GetLineEdit(), Qt::Key_Backspace);
+  ExpectSaveMarked(false);
   Click(u"btnHome");
   EXPECT_EQ(window->unsaved_mask(), 0u);
-  EXPECT_FALSE(Control(u"btnSave")->IsEnabled());
+  ExpectSaveMarked(false);
 
   Open();
   const std::uint32_t expected = model::NextFreeColor(state.session.image().config, Record().color);
@@ -328,8 +351,10 @@ TEST_F(EditPageTest, OnlyARealChangeMarksTheConfiguration) {
   Click(u"btnColor");
   EXPECT_EQ(Record().color.get(), expected);
   EXPECT_EQ(Control(u"btnColor")->GetBkColor(), expected);
+  ExpectSaveMarked(true);
   Click(u"btnHome");
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig);
+  ExpectSaveMarked(true);
 }
 
 TEST_F(EditPageTest, SettingsDialogsWriteTheRecordAndOfferTheSave) {
@@ -340,7 +365,7 @@ TEST_F(EditPageTest, SettingsDialogsWriteTheRecordAndOfferTheSave) {
   });
   Click(u"btnLeftStickSettings");
   EXPECT_EQ(Record().left_stick_strength, 77);
-  EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
+  ExpectSaveMarked(true);
   Click(u"btnHome");
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig);
 }
@@ -488,10 +513,11 @@ TEST_F(EditPageTest, HostileRecordOpensAndLeavesUnchanged) {
 TEST_F(EditPageTest, EverySettingsPageRendersInsideThePage) {
   Open([this](ConfigRecord& r) { UseWheelProfile(r, 0); });
   const toolkit::CControlUI* page = Control(u"layPlayEdit");
-  const QRect bounds(page->mapTo(window.get(), QPoint(0, 0)), page->size());
   for (int setting = 0; setting < 5; ++setting) {
     window->edit_page().ShowSettingPage(setting);
     SaveRendering(QStringLiteral("edit_page_settings%1.png").arg(setting));
+    // Where the page stands once laid out: it is built on its first use.
+    const QRect bounds(page->mapTo(window.get(), QPoint(0, 0)), page->size());
     for (auto* control : page->findChildren<toolkit::CControlUI*>()) {
       if (!control->isVisibleTo(window.get()) || control->GetName().isEmpty()) continue;
       const QRect rect(control->mapTo(window.get(), QPoint(0, 0)), control->size());

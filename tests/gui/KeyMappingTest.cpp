@@ -2,6 +2,7 @@
 // capture dialog, the occupied-key question, right-click clearing, and a capture the adapter's unplugging ends.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
 
 #include <cstring>
@@ -94,6 +95,44 @@ TEST_F(KeyMappingTest, CapturedInputLandsOnTheButtonAndInTheRecord) {
   }
   EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
   EXPECT_EQ(window->unsaved_mask(), 0u) << "edits are compared when the page is left";
+  // The button says at once that the record differs from what the adapter holds.
+  EXPECT_EQ(Control(u"btnSave")->GetText(), QStringLiteral("Save *"));
+  EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
+}
+
+TEST_F(KeyMappingTest, KeyButtonsAreAnnouncedByTheConsoleButtonAndTheKey) {
+  OpenEditing();
+  RemoveKeyEverywhere(state.session.image(), kA);
+  window->OpenEditPage(slot_);
+  const auto group = static_cast<std::size_t>(window->keys().mapping_group());
+  struct Case {
+    const char16_t* button;
+    const char* announced;  // before the key
+    std::uint8_t key;
+  };
+  const Case cases[] = {
+      {u"btnPlayKey_X_Square", "X/Square", Record().mapping[group][16]},
+      {u"btnPlayKey_Y_Triange", "Y/Triange", Record().mapping[group][14]},
+      {u"btnPlayKey_Start_Options_Menu", "Options/Sta/Menu", Record().mapping[group][10]},
+      {u"btnPlayKey_L1", "L1", L1()},
+      {u"btnHotMapKey", "Hot Key", Record().hotkey},  // by the label before it
+  };
+  const auto announced = [this](const char16_t* button) {
+    return QAccessible::queryAccessibleInterface(Control(button))->text(QAccessible::Name);
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(announced(c.button),
+              QString::fromUtf8(c.announced) + QStringLiteral(": ") + QString::fromUtf8(model::KeyName(c.key)))
+        << QString::fromUtf16(c.button).toStdString();
+  }
+  // The name follows the key, from a capture and from a right click, in either mapping group.
+  Capture(u"btnPlayKey_L1", TapA);
+  EXPECT_EQ(announced(u"btnPlayKey_L1"), QStringLiteral("L1: ") + QString::fromUtf8(model::KeyName(kA)));
+  QTest::mouseClick(Control(u"btnPlayKey_X_Square"), Qt::RightButton);
+  EXPECT_EQ(announced(u"btnPlayKey_X_Square"), QStringLiteral("X/Square: < None >"));
+  QTest::mouseClick(Control(u"btnMappingGroupSwith"), Qt::LeftButton);
+  EXPECT_EQ(announced(u"btnPlayKey_L1"),
+            QStringLiteral("L1: ") + QString::fromUtf8(model::KeyName(Record().mapping[1 - group][kSlotL1])));
 }
 
 TEST_F(KeyMappingTest, TakenKeysAskAndOnlyNoKeepsTheOldKey) {

@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "app/MainPage.h"
 #include "device/DeviceMessages.h"
@@ -211,6 +212,29 @@ TEST_F(MacroPagesTest, TheEditorShowsTheMacroAndStoresItWhenLeft) {
   EXPECT_EQ(empty->steps[0].hold_time.get(), 100);
   EXPECT_EQ(empty->trigger_mode, 1);
   EXPECT_EQ(CardNames(), QStringList({"Burst", "Empty"}));
+}
+
+TEST_F(MacroPagesTest, EveryChoiceIsComparedAndAnnouncedAtOnce) {
+  OpenManager(-1, [this] { AddMacro("Burst", 2).steps[1].buttons = {1, 2, 0, 0, 0}; });
+  Edit(0);
+  const auto save = [this] { return std::make_pair(Control(u"btnSave")->GetText(), Control(u"btnSave")->IsEnabled()); };
+  EXPECT_EQ(save(), std::make_pair(QStringLiteral("Save"), false));
+  auto* cell = static_cast<toolkit::CComboUI*>(RowPart(1, "button1_combo"));
+  const auto announced = [cell] { return cell->GetComboBox()->accessibleName(); };
+  EXPECT_EQ(announced(), QStringLiteral("Step 2 Button2: ") + cell->GetItemText(cell->GetCurSel()));
+  const int before = cell->GetCurSel();
+  // A step changed reads "Save *" before the editor is left; chosen back, the plain button again.
+  ASSERT_TRUE(cell->SelectItem(before + 3, false, true));
+  EXPECT_EQ(save(), std::make_pair(QStringLiteral("Save *"), true));
+  EXPECT_EQ(announced(), QStringLiteral("Step 2 Button2: ") + cell->GetItemText(before + 3));
+  EXPECT_EQ(window->unsaved_mask(), 0u);
+  ASSERT_TRUE(cell->SelectItem(before, false, true));
+  EXPECT_EQ(save(), std::make_pair(QStringLiteral("Save"), false));
+  // Moved up, the cell's new row names it.
+  ClickRow(1, "item_upbtn");
+  EXPECT_EQ(static_cast<toolkit::CComboUI*>(RowPart(0, "button1_combo"))->GetComboBox()->accessibleName(),
+            QStringLiteral("Step 1 Button2: ") + cell->GetItemText(before));
+  EXPECT_EQ(save(), std::make_pair(QStringLiteral("Save *"), true));
 }
 
 TEST_F(MacroPagesTest, RowsAreAddedRemovedAndMovedWithinOneToSixtySevenSteps) {

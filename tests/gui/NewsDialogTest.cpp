@@ -10,10 +10,9 @@
 
 #include "core/ManagerFolders.h"
 #include "core/news/NewsFile.h"
-#include "model/LittleEndian.h"
-#include "model/exchange/DigestField.h"
 #include "model/exchange/NewsStore.h"
 #include "support/MainWindowFixture.h"
+#include "support/NewsRecord.h"
 #include "toolkit/CButtonUI.h"
 #include "toolkit/CRichEditUI.h"
 
@@ -21,35 +20,6 @@ namespace torvane::testing {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-struct News {
-  std::uint8_t day;  // last date byte: a later message has a higher one
-  std::string title;
-  std::string link_target;
-  std::string link_caption;
-  std::string content;
-};
-
-// An unread record: header, the three counted texts, the content and its NUL, the digest stamped last.
-Bytes MakeRecord(const News& news) {
-  Bytes record(35, 0);
-  record[0] = 1;  // unread
-  record[1] = 1;  // kind: a message for every version
-  record[2] = 4;  // version 4.5.118
-  record[3] = 5;
-  record[4] = 118;
-  const Bytes date{20, 26, 12, 8, 6, news.day};  // 2026-12-08 06:xx, most significant first
-  std::copy(date.begin(), date.end(), record.begin() + 21);
-  model::WriteU16(&record[27], static_cast<std::uint16_t>(news.title.size()));
-  model::WriteU16(&record[29], static_cast<std::uint16_t>(news.link_target.size()));
-  model::WriteU16(&record[31], static_cast<std::uint16_t>(news.link_caption.size()));
-  for (const std::string* text : {&news.title, &news.link_target, &news.link_caption, &news.content}) {
-    record.insert(record.end(), text->begin(), text->end());
-  }
-  record.push_back(0);
-  EXPECT_TRUE(model::StampDigest(record, 5));
-  return record;
-}
 
 Bytes StoredNews() {
   QFile file(QString::fromStdString(core::NewsFilePath()));
@@ -86,7 +56,7 @@ TEST_F(NewsDialogTest, ShowsTheMessageAndMarksItReadOnce) {
   for (const Case& test : cases) {
     SCOPED_TRACE(test.what);
     opened_links.clear();
-    const Bytes record = MakeRecord(test.news);
+    const Bytes record = MakeNewsRecord(test.news);
     ASSERT_EQ(window->ReceiveNews(record), model::NewsReceipt::kStored);
     EXPECT_EQ(StoredNews(), record);
     EXPECT_TRUE(IsShown(u"btnMessage"));
@@ -134,13 +104,13 @@ TEST_F(NewsDialogTest, ShowsTheMessageAndMarksItReadOnce) {
 }
 
 TEST_F(NewsDialogTest, AStoredMessageComesBackAtStartAndOnlyALaterOneReplacesIt) {
-  const Bytes record = MakeRecord({5, "Kept", "", "", "From the last run."});
+  const Bytes record = MakeNewsRecord({5, "Kept", "", "", "From the last run."});
   ASSERT_TRUE(core::StoreNewsFile(record));
   StartWindow(false);
   EXPECT_TRUE(IsShown(u"btnMessage"));
   EXPECT_TRUE(Control(u"btnMessage")->focusPolicy() & Qt::TabFocus);
   EXPECT_EQ(ButtonText(), QStringLiteral("New Message"));
-  EXPECT_EQ(window->ReceiveNews(MakeRecord({5, "Same day", "", "", "Ignored."})), model::NewsReceipt::kNotNewer);
+  EXPECT_EQ(window->ReceiveNews(MakeNewsRecord({5, "Same day", "", "", "Ignored."})), model::NewsReceipt::kNotNewer);
   EXPECT_EQ(StoredNews(), record);
   EXPECT_EQ(ButtonText(), QStringLiteral("New Message"));
 }

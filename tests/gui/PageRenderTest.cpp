@@ -5,7 +5,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEnterEvent>
+#include <QImage>
 #include <QMouseEvent>
+
+#include <algorithm>
+#include <cmath>
 
 #include "app/MainPage.h"
 #include "core/FirmwareProcedures.h"
@@ -19,7 +23,29 @@
 namespace torvane::testing {
 namespace {
 
-class PageRenderTest : public MainWindowFixture {};
+class PageRenderTest : public MainWindowFixture {
+ protected:
+  // The Save button as drawn, saved beside the page renderings at four times its size.
+  QImage SaveButtonRendering(const QString& file_name) {
+    QCoreApplication::processEvents();
+    const QImage image = Control(u"btnSave")->grab().toImage();
+    if (const QString path = RenderPath(file_name); !path.isEmpty()) {
+      EXPECT_TRUE(image.scaled(image.size() * 4).save(path)) << path.toStdString();
+    }
+    return image;
+  }
+};
+
+// The contrast ratio of two colours as the web's accessibility guidelines define it.
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 TEST_F(PageRenderTest, EveryPageRendersAtTheWindowSize) {
   ASSERT_TRUE(StartOnAdapterPage());
@@ -34,8 +60,26 @@ TEST_F(PageRenderTest, EveryPageRendersAtTheWindowSize) {
   window->SelectPage(app::kPageDeviceArrival);
   Click(u"btnDeviceArrival");
   SaveRendering(QStringLiteral("main_page4_home.png"));
+  SaveButtonRendering(QStringLiteral("save_button_plain.png"));
   window->MarkUnsaved(model::kUnsavedConfig);
   SaveRendering(QStringLiteral("main_page4_home_unsaved.png"));
+  // The red marker reads on the button's fill; the accent stays as its edge.
+  const QImage marked = SaveButtonRendering(QStringLiteral("save_button_marked.png"));
+  const QColor fill = marked.pixelColor(6, marked.height() / 2);
+  EXPECT_GE(ContrastRatio(QColor(0xFF, 0, 0), fill), 4.0) << fill.name().toStdString();
+  const QColor edge = marked.pixelColor(marked.width() / 2, 0);
+  EXPECT_GT(edge.blue(), 200) << edge.name().toStdString();
+  EXPECT_LT(edge.red(), 40) << edge.name().toStdString();
+  auto* save = window->FindControl<toolkit::CButtonUI>(u"btnSave");
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QCoreApplication::sendEvent(save, &enter);
+  const QImage hovered = SaveButtonRendering(QStringLiteral("save_button_marked_hovered.png"));
+  EXPECT_GE(ContrastRatio(QColor(0xFF, 0, 0), hovered.pixelColor(6, hovered.height() / 2)), 4.0);
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(save, &leave);
+  save->setFocus(Qt::TabFocusReason);
+  SaveButtonRendering(QStringLiteral("save_button_marked_focused.png"));
+  save->clearFocus();
   for (const int page : {app::kPagePlayEdit, app::kPageMacroManager, app::kPageMacroEditor}) {
     window->SelectPage(page);
     EXPECT_EQ(Page(), page);

@@ -1,21 +1,29 @@
-// Keyboard use: Tab reaches every enabled control of each main window page and each dialog, and comes back round.
+// Keyboard use: Tab reaches every enabled control of each main window page and each dialog (the curve editor, the
+// backups and the news among them), and comes back round.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 
 #include <set>
 #include <string>
 
 #include "app/MainPage.h"
+#include "core/ManagerFolders.h"
 #include "dialogs/MessageBoxAnswers.h"
+#include "dialogs/MessageBoxCodes.h"
 #include "model/FlashImage.h"
 #include "support/MainWindowFixture.h"
+#include "support/NewsRecord.h"
+#include "toolkit/CButtonUI.h"
 #include "toolkit/CControlUI.h"
 #include "toolkit/WindowImplBase.h"
 
 namespace torvane::testing {
 namespace {
+
+using dialogs::MessageBoxAnswers;
 
 // The control a focused widget belongs to (an edit's line edit belongs to the edit).
 toolkit::CControlUI* ControlOf(QWidget* widget) {
@@ -70,10 +78,14 @@ void ExpectTabReachesEveryControl(QWidget& window, const std::string& where) {
 class TabOrderTest : public MainWindowFixture {
  protected:
   void SetUp() override {
-    dialogs::MessageBoxAnswers::Reset();
+    QFile::remove(QString::fromStdString(core::NewsFilePath()));
+    MessageBoxAnswers::Reset();
     ASSERT_TRUE(StartOnAdapterPage());
   }
-  void TearDown() override { dialogs::MessageBoxAnswers::Reset(); }
+  void TearDown() override {
+    MessageBoxAnswers::Reset();
+    QFile::remove(QString::fromStdString(core::NewsFilePath()));
+  }
 
   // Opens the dialog of `button`, walks it, and closes it with its close button.
   void WalkDialog(const char16_t* button, const char16_t* control_inside) {
@@ -94,8 +106,9 @@ TEST_F(TabOrderTest, EveryPageAndDialogIsWalkedByTab) {
   ExpectTabReachesEveryControl(*window, "configuration list");
 
   std::size_t slot = 0;
-  const model::ConfigBlock& block = state.session.image().config;
+  model::ConfigBlock& block = state.session.image().config;
   while (block.records[slot].host_type() != block.host) ++slot;
+  block.records[slot].input_device = 0;  // the mouse page, with the curve editor's button
   window->OpenEditPage(static_cast<int>(slot));
   ASSERT_EQ(Page(), app::kPagePlayEdit);
   ExpectTabReachesEveryControl(*window, "editing page");
@@ -105,7 +118,23 @@ TEST_F(TabOrderTest, EveryPageAndDialogIsWalkedByTab) {
   WalkDialog(u"btnRightStickSettings", u"editStickStrength");
   WalkDialog(u"btnMoreSetting", u"optInverMouse");
   WalkDialog(u"btnAdvanced", u"btnOk");
+  WalkDialog(u"btnCurve", u"chartHip");
   WalkDialog(u"btnhelp", u"closebtn");
+
+  // The backups, reached from the help dialog, with a backup of this adapter and one the save just made.
+  MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
+  ++state.session.image().config.records[slot].hotkey;
+  window->MarkUnsaved(model::kUnsavedConfig);
+  Click(u"btnSave");
+  WhenModalShows(u"btnBackups", [](toolkit::WindowImplBase& help) {
+    help.FindControl<toolkit::CButtonUI>(u"btnBackups")->Activate();
+  });
+  WalkDialog(u"btnhelp", u"comboBackups");
+
+  // The news, with its link shown.
+  window->ReceiveNews(MakeNewsRecord({1, "Firmware 4.6", "https://example.org/news", "Read more", "Out now."}));
+  ASSERT_TRUE(IsShown(u"btnMessage"));
+  WalkDialog(u"btnMessage", u"messageContentEdit");
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ class GuiEnvironment : public ::testing::Environment {
     app_ = std::make_unique<QApplication>(argc_, argv_);
     torvane::toolkit::theme::Apply(*app_);
     torvane::toolkit::SkinArchive::SetCurrent(
-        torvane::toolkit::SkinArchive::Open(torvane::skin::EmbeddedSkinArchive()));
+        torvane::toolkit::SkinArchive::OpenInPlace(torvane::skin::EmbeddedSkinArchive()));
     ASSERT_NE(torvane::toolkit::SkinArchive::Current(), nullptr);
   }
   void TearDown() override {

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
@@ -36,7 +38,6 @@ constexpr char16_t kHotKeyButton[] = u"btnMacroHotMapKey";
 constexpr char16_t kTriggerCombo[] = u"comboTriggerBehavior";
 constexpr char16_t kHoldEdit[] = u"hold_time_edit";
 constexpr char16_t kRowTemplate[] = u"macro_listitem.xml";
-constexpr char16_t kSaveButton[] = u"btnSave";
 
 model::MacroStep EmptyStep() {
   model::MacroStep step{};
@@ -189,18 +190,48 @@ bool MacroEditorPage::CheckHoldTime(const MacroStepRow& row, bool ask) {
   if (edit == nullptr) return false;
   const QString text = edit->GetText();
   if (text.isEmpty()) {
-    const model::MacroRecord* macro = Macro();
-    const int index = List()->GetItemIndex(row.Row());
-    int stored = kNewStepHoldTime;
-    if (macro != nullptr && index >= 0 && index < kMaxRows)
-      stored = macro->steps[static_cast<std::size_t>(index)].hold_time;
-    edit->SetText(QString::number(stored < model::kMinHoldTime ? kNewStepHoldTime : stored));
+    edit->SetText(QString::number(RestoredHoldTime(List()->GetItemIndex(row.Row()))));
     return true;
   }
   if (text.toUInt() >= unsigned{model::kMinHoldTime}) return false;
   if (ask) Warn(model::kMsgHoldTime);
   edit->SetText(QString::number(model::kMinHoldTime));
   return true;
+}
+
+int MacroEditorPage::RestoredHoldTime(int row) const {
+  const model::MacroRecord* macro = Macro();
+  int stored = kNewStepHoldTime;
+  if (macro != nullptr && row >= 0 && row < kMaxRows) stored = macro->steps[static_cast<std::size_t>(row)].hold_time;
+  return stored < model::kMinHoldTime ? kNewStepHoldTime : stored;
+}
+
+bool MacroEditorPage::Differs(const model::MacroBlock& snapshot) const {
+  const model::MacroRecord* macro = Macro();
+  if (macro == nullptr) return false;
+  toolkit::WindowImplBase& window = host_.Window();
+  // A typed name counts as a change until its check has run.
+  if (const auto* edit = window.FindControl(kNameEdit); edit && edit->GetText() != shown_name_) return true;
+  // The block as Store would leave it, hold times corrected as its checks correct them.
+  auto stored = std::make_unique<model::MacroBlock>(host_.Image().macro);
+  model::MacroRecord& pending = stored->records[static_cast<std::size_t>(macro - host_.Image().macro.records.data())];
+  const toolkit::CListUI* list = List();
+  const int rows = std::min(list->GetCount(), kMaxRows);
+  for (int i = 0; i < rows; ++i) {
+    const MacroStepRow row(list->GetItemAt(i));
+    model::MacroStep step = row.Read(Host());
+    if (row.HoldEdit() != nullptr && row.HoldEdit()->GetText().isEmpty()) {
+      step.hold_time = static_cast<std::uint16_t>(RestoredHoldTime(i));
+    } else if (step.hold_time.get() < model::kMinHoldTime) {
+      step.hold_time = static_cast<std::uint16_t>(model::kMinHoldTime);
+    }
+    pending.steps[static_cast<std::size_t>(i)] = step;
+  }
+  pending.step_count = static_cast<std::uint8_t>(rows);
+  if (const auto* combo = window.FindControl<toolkit::CComboUI>(kTriggerCombo); combo && combo->GetCurSel() >= 0) {
+    pending.trigger_mode = static_cast<std::uint8_t>(combo->GetCurSel());
+  }
+  return std::memcmp(stored.get(), &snapshot, sizeof(model::MacroBlock)) != 0;
 }
 
 void MacroEditorPage::CheckName(bool ask) {
@@ -298,6 +329,7 @@ bool MacroEditorPage::Notify(toolkit::TNotifyUI& msg) {
   }
   if ((msg.Is(toolkit::notify::kTextChanged) || msg.Is(toolkit::notify::kItemSelect)) &&
       (index >= 0 || name == kNameEdit || name == kTriggerCombo)) {
+    if (index >= 0 && msg.Is(toolkit::notify::kItemSelect)) MacroStepRow(row->Row()).NameButtons();
     OfferSave();
     return true;
   }
@@ -305,7 +337,7 @@ bool MacroEditorPage::Notify(toolkit::TNotifyUI& msg) {
 }
 
 void MacroEditorPage::OfferSave() {
-  host_.Window().EnableControl(kSaveButton, true);
+  host_.RefreshSaveButton();
 }
 
 void MacroEditorPage::Warn(std::string_view text) const {

@@ -11,6 +11,7 @@
 
 namespace torvane::model {
 struct ConfigRecord;
+struct MacroBlock;
 struct MacroRecord;
 struct MacroStep;
 }  // namespace torvane::model
@@ -46,6 +47,8 @@ class MacroEditorPage {
   void Close(bool ask);
   // Handles the editor's notifications; false for anything else.
   bool Notify(toolkit::TNotifyUI& msg);
+  // Whether the macro block, with the page stored as it stands, would differ from `snapshot`.
+  bool Differs(const model::MacroBlock& snapshot) const;
 
   // Inserts a row showing `step` at `at` and renumbers the rows from there; false when 67 rows exist already.
   bool InsertStepRow(int at, const model::MacroStep& step);
@@ -63,9 +66,11 @@ class MacroEditorPage {
   void ChainTabOrder(int row);
   // The focus-loss checks; each says whether it corrected a value. The hold time check warns only when `ask`.
   bool CheckHoldTime(const MacroStepRow& row, bool ask);
+  // The hold time the check puts in place of an emptied field: the stored one, or a new step's below the least.
+  int RestoredHoldTime(int row) const;
   void CheckName(bool ask);
   void ShowHeader(const model::MacroRecord& macro);
-  // What changes here is offered for saving at once, as on the editing page.
+  // What changes here is compared at once, as on the editing page.
   void OfferSave();
   void Warn(std::string_view text) const;
   int Host() const;

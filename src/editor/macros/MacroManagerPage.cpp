@@ -157,7 +157,7 @@ void MacroManagerPage::EditSelected(const model::ConfigRecord& owner) {
 }
 
 void MacroManagerPage::OfferSave() {
-  host_.Window().EnableControl(u"btnSave", true);
+  host_.RefreshSaveButton();
 }
 
 }  // namespace torvane::editor

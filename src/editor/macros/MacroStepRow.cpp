@@ -54,6 +54,7 @@ void MacroStepRow::Show(const model::MacroStep& step, int host) {
     if (buttons_[i] != nullptr) buttons_[i]->SelectItem(model::MacroButtonToItem(host, step.buttons[i]));
   }
   if (hold_ != nullptr) hold_->SetText(QString::number(step.hold_time.get()));
+  NameButtons();
 }
 
 model::MacroStep MacroStepRow::Read(int host) const {
@@ -73,6 +74,8 @@ void MacroStepRow::SwapWith(MacroStepRow& other) {
     buttons_[i]->SelectItem(other.buttons_[i]->GetCurSel());
     other.buttons_[i]->SelectItem(mine);
   }
+  NameButtons();
+  other.NameButtons();
   if (hold_ == nullptr || other.hold_ == nullptr) return;
   const QString mine = hold_->GetText();
   hold_->SetText(other.hold_->GetText());
@@ -83,14 +86,23 @@ void MacroStepRow::SetNumber(int number) {
   const QString text = QString::number(number);
   if (index_ != nullptr) index_->SetText(text);
   row_->setAccessibleName(QStringLiteral("Step %1").arg(text));
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    if (buttons_[i] != nullptr) {
-      buttons_[i]->GetComboBox()->setAccessibleName(QStringLiteral("Step %1 Button%2").arg(text).arg(i + 1));
-    }
-  }
+  NameButtons();
   if (hold_ != nullptr) hold_->GetLineEdit()->setAccessibleName(QStringLiteral("Step %1 hold time").arg(text));
   for (std::size_t i = 0; i < tools_.size(); ++i) {
     if (tools_[i] != nullptr) tools_[i]->setAccessibleName(QString::fromLatin1(kToolActions[i]).arg(text));
+  }
+}
+
+void MacroStepRow::NameButtons() {
+  const QString number = index_ != nullptr ? index_->GetText() : QString();
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    toolkit::CComboUI* combo = buttons_[i];
+    if (combo == nullptr) continue;
+    QString name = QStringLiteral("Step %1 Button%2").arg(number).arg(i + 1);
+    if (const QString chosen = combo->GetItemText(combo->GetCurSel()); !chosen.isEmpty()) {
+      name += QStringLiteral(": ") + chosen;
+    }
+    combo->GetComboBox()->setAccessibleName(name);
   }
 }
 

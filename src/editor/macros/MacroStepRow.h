@@ -38,6 +38,8 @@ class MacroStepRow {
   void SwapWith(MacroStepRow& other);
   // The row's number from 1, on the row and in the names its controls are announced by.
   void SetNumber(int number);
+  // Names each chooser by the step, its place and the button it holds ("Step 3 Button1: Cross"), after a choice.
+  void NameButtons();
   // The controls a Tab visits, in reading order.
   std::array<toolkit::CControlUI*, 10> TabStops() const;
 

@@ -48,6 +48,7 @@ class FakeEditorHost final : public EditorHost {
   }
   void MarkUnsaved(unsigned /*bits*/) override {}
   unsigned UnsavedMask() const override { return 0; }
+  void RefreshSaveButton() override {}
   void OpenEditPage(int /*slot*/) override {}
   CapturedKey CaptureKey(toolkit::WindowImplBase& /*owner*/) override {
     if (keys.empty()) return {CKeyMapDlg::kDeviceFailed, 0};

@@ -127,7 +127,11 @@ TEST_F(StickDlgTest, RightClickClearsTheDirectionInTheShownGroupOnly) {
   StickDlg dialog(StickSide::kLeft, keys_, record);
   RunDialog<StickDlg>(dialog, [](StickDlg& d) {
     EXPECT_EQ(TextOf(d, "btnPlayKey_LeftStickLeft"), "A");
+    // Announced by the label of its row and the key, which follows a change.
+    EXPECT_EQ(d.FindControl(u"btnPlayKey_LeftStickLeft")->accessibleName(), "Left: A");
+    EXPECT_EQ(d.FindControl(u"btnPlayKey_L3")->accessibleName(), "Press (L3): < None >");
     Click(d, "btnPlayKey_LeftStickLeft", Qt::RightButton);
+    EXPECT_EQ(d.FindControl(u"btnPlayKey_LeftStickLeft")->accessibleName(), "Left: < None >");
     Click(d, "btnOk");
   });
   EXPECT_EQ(record.mapping[0][model::kButtonLsLeft], kKeyA);
@@ -158,6 +162,9 @@ TEST_F(StickDlgTest, TouchPadWritesItsKeysAndBehaviourAndGivesSlot13Back) {
         leased = keys_.Slot(model::kButtonTouch) == d.FindControl(u"btnPlayKey_Touch");
         Click(d, "btnPlayKey_Touch");
         Click(d, "btnTouchPadLoadKey");
+        // The touch pad's key by its label; the simulating key, which has none, by its tip.
+        EXPECT_EQ(d.FindControl(u"btnPlayKey_Touch")->accessibleName(), "Touchpad Button: A");
+        EXPECT_EQ(d.FindControl(u"btnTouchPadLoadKey")->accessibleName(), "Key that simulates the touch pad: B");
         Choose(d, "comboTouchPadLoadBehavior", (c.stored_bits & 0x80) != 0 ? 0 : 1);
         Click(d, c.ok ? "btnOk" : "closebtn");
       });

@@ -6,6 +6,7 @@
 #include "toolkit/CListContainerElementUI.h"
 #include "toolkit/CListUI.h"
 #include "toolkit/COptionUI.h"
+#include "toolkit/TNotifyUI.h"
 #include "toolkit/Theme.h"
 #include "toolkit/widgets/TestLayouts.h"
 
@@ -62,8 +63,15 @@ TEST_F(ControlsTest, EditsReportTypingAndLeavingButNotProgramChangesOrDeactivati
   auto* name = window_->FindControl<CEditUI>(u"editName");
   name->GetLineEdit()->setFocus(Qt::MouseFocusReason);
   name->SetText("set by program");
+  // Whoever is told of a keystroke reads the text it made.
+  QStringList read;
+  window_->on_notify = [&read](TNotifyUI& msg) {
+    if (msg.Is(notify::kTextChanged)) read.append(msg.sender->GetText());
+  };
   QTest::keyClicks(name->GetLineEdit(), "ab");
+  window_->on_notify = nullptr;
   EXPECT_EQ(Notifications("textchanged"), QStringList({"editName", "editName"}));
+  EXPECT_EQ(read, QStringList({"set by programa", "set by programab"}));
 
   // Another window taking the activation is not leaving the field.
   TestWindow other("test_wnd.xml");

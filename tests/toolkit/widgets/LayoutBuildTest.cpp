@@ -13,6 +13,7 @@
 #include "toolkit/IDialogBuilderCallback.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -101,6 +102,43 @@ TEST_F(LayoutBuildTest, TabLayoutShowsTheSelectedPageOnly) {
   EXPECT_FALSE(tab->SelectItem(3));
   EXPECT_FALSE(tab->SelectItem(-1));
   EXPECT_EQ(tab->GetCurSel(), 0);
+}
+
+TEST_F(LayoutBuildTest, HiddenPagesAreBuiltOnTheirFirstUse) {
+  Build(R"(<TabLayout name="tab" selectedid="1">
+             <VerticalLayout name="p0"><Button name="b0" text="Zero"/></VerticalLayout>
+             <VerticalLayout name="p1"><Button name="b1" text="One"/></VerticalLayout>
+             <VerticalLayout name="p2" inset="4,4,4,4">
+               <TabLayout name="inner">
+                 <VerticalLayout name="i0"><Control name="c0"/></VerticalLayout>
+                 <VerticalLayout name="i1"><Control name="c1"/></VerticalLayout>
+               </TabLayout>
+               <HorizontalLayout><Label text="Speed:"/><Edit name="e2"/></HorizontalLayout>
+             </VerticalLayout>
+           </TabLayout>)");
+  auto* tab = Find<CTabLayoutUI>(u"tab");
+  ASSERT_NE(tab, nullptr);
+  ASSERT_EQ(tab->GetCount(), 3);
+  const auto built = [this](const char* name) { return root_->findChild<CControlUI*>(QString::fromLatin1(name)); };
+  // The pages themselves stand, with their attributes; the controls of the hidden ones wait.
+  EXPECT_EQ(tab->GetItemAt(0)->GetName(), "p0");
+  EXPECT_EQ(dynamic_cast<CContainerUI*>(tab->GetItemAt(2))->GetInset(), QMargins(4, 4, 4, 4));
+  EXPECT_NE(built("b1"), nullptr);
+  EXPECT_EQ(built("b0"), nullptr);
+  EXPECT_EQ(built("e2"), nullptr);
+  // Showing a page builds it; so does looking up one of its controls, or the page itself, by name.
+  EXPECT_TRUE(tab->SelectItem(0));
+  EXPECT_NE(built("b0"), nullptr);
+  EXPECT_TRUE(Find(u"b0")->IsVisible());
+  auto* edit = Find<CEditUI>(u"e2");
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->GetLineEdit()->accessibleName(), "Speed");  // named by its label, as a window's fields are
+  // A tab layout on a page built late waits in turn; a lookup in a page built already builds nothing more.
+  EXPECT_NE(built("c0"), nullptr);
+  EXPECT_NE(built("i1"), nullptr);
+  EXPECT_EQ(built("c1"), nullptr);
+  EXPECT_NE(Find(u"c1"), nullptr);
+  EXPECT_FALSE(manager_.BuildDeferred(tab->GetItemAt(2)));
 }
 
 TEST_F(LayoutBuildTest, TileLayoutFillsRowsOfEqualColumns) {

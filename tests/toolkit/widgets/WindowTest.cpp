@@ -6,6 +6,7 @@
 #include "toolkit/WindowImplBase.h"
 #include "toolkit/widgets/TestLayouts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -111,6 +112,35 @@ TEST_F(WindowTest, ShowModalReturnsTheCloseCodeAndDisablesTheOwnerMeanwhile) {
   EXPECT_TRUE(owner->isEnabled());
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(WindowImplBase::ActiveModal(), nullptr);
+}
+
+TEST_F(WindowTest, AssistiveToolsHearADialogByItsTitleAndReachNothingItCovers) {
+  auto owner = std::make_unique<TestWindow>("test_wnd.xml");
+  ASSERT_TRUE(owner->Create(nullptr, "Owner text", WindowImplBase::Kind::kMain));
+  owner->show();
+  auto dialog = MakeWindow(owner.get());
+  const auto press = [](WindowImplBase& window) {
+    QAccessible::queryAccessibleInterface(window.FindControl(u"btnOk"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+  };
+  WhenModal([&](WindowImplBase& modal) {
+    // The main window goes by its window text, a dialog by what its title bar says, not by its kind.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(owner.get())->text(QAccessible::Name), "Owner text");
+    QAccessibleInterface* described = QAccessible::queryAccessibleInterface(&modal);
+    EXPECT_EQ(described->role(), QAccessible::Dialog);
+    EXPECT_EQ(described->text(QAccessible::Name), "Test");
+    // A press sent to a control the dialog covers is refused as a click on it is; the dialog's own goes through.
+    press(*owner);
+    press(modal);
+    modal.Close(1);
+  });
+  dialog->ShowModal();
+  EXPECT_FALSE(owner->log.contains("own:click:btnOk")) << owner->log.join(", ").toStdString();
+  EXPECT_TRUE(dialog->log.contains("own:click:btnOk")) << dialog->log.join(", ").toStdString();
+  press(*owner);
+  EXPECT_TRUE(owner->log.contains("own:click:btnOk"));
 }
 
 TEST_F(WindowTest, AnOwnersFieldIsNotLeftWhenADialogOpensAndHasTheFocusAgainAfterwards) {
