@@ -1,4 +1,4 @@
-#include "platform/FileRead.h"
+#include "platform/FileReadSystem.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,11 +10,7 @@
 
 namespace torvane::platform {
 
-namespace {
-
-// Reads the regular file at `path` when `fits` takes its size.
-template <class Fits>
-FileRead ReadRegularFile(const std::string& path, Fits fits) {
+FileRead ReadRegularFile(const std::string& path, const std::function<bool(std::size_t)>& fits) {
   FileRead read;
   // Opened first, so a file that cannot be read says so whatever its size; without blocking, since a FIFO opens
   // too, and is then refused by its kind.
@@ -43,16 +39,6 @@ FileRead ReadRegularFile(const std::string& path, Fits fits) {
   }
   read.outcome = FileRead::Outcome::kRead;
   return read;
-}
-
-}  // namespace
-
-FileRead ReadFileOfSize(const std::string& path, std::size_t size) {
-  return ReadRegularFile(path, [size](std::size_t found) { return found == size; });
-}
-
-FileRead ReadFileBelow(const std::string& path, std::size_t limit) {
-  return ReadRegularFile(path, [limit](std::size_t found) { return found < limit; });
 }
 
 }  // namespace torvane::platform

@@ -1,4 +1,4 @@
-#include "platform/FileRead.h"
+#include "platform/FileReadSystem.h"
 
 #include <windows.h>
 
@@ -16,9 +16,9 @@ struct HandleCloser {
   }
 };
 
-// Reads the regular file at `path` when `fits` takes its size.
-template <class Fits>
-FileRead ReadRegularFile(const std::string& path, Fits fits) {
+}  // namespace
+
+FileRead ReadRegularFile(const std::string& path, const std::function<bool(std::size_t)>& fits) {
   FileRead read;
   // Opened first, so a file that cannot be read says so whatever its size; a folder does not open at all.
   const std::unique_ptr<void, HandleCloser> file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
@@ -49,16 +49,6 @@ FileRead ReadRegularFile(const std::string& path, Fits fits) {
   }
   read.outcome = FileRead::Outcome::kRead;
   return read;
-}
-
-}  // namespace
-
-FileRead ReadFileOfSize(const std::string& path, std::size_t size) {
-  return ReadRegularFile(path, [size](std::size_t found) { return found == size; });
-}
-
-FileRead ReadFileBelow(const std::string& path, std::size_t limit) {
-  return ReadRegularFile(path, [limit](std::size_t found) { return found < limit; });
 }
 
 }  // namespace torvane::platform
