@@ -9,7 +9,11 @@ else()
 endif()
 
 find_package(Threads REQUIRED)
-find_package(ZLIB REQUIRED)  # CRC-32 of the carried firmware (libz-mingw-w64-dev for Windows)
+# CRC-32 of the carried firmware (libz-mingw-w64-dev for Windows, linked in, as a player's system has no zlib1.dll).
+if(CMAKE_CROSSCOMPILING)
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
+find_package(ZLIB REQUIRED)
 # The command line's JSON output; header only, found on the build machine for a cross build too. A cross build
 # sees only its folder, through a link in the build tree: the build machine's /usr/include would shadow the target's
 # C library headers.
