@@ -7,7 +7,8 @@
 
 namespace torvane::firmware {
 
-std::optional<std::vector<std::uint8_t>> CheckedFirmware(std::span<const std::uint8_t> image, std::uint32_t expected_crc) {
+std::optional<std::vector<std::uint8_t>> CheckedFirmware(std::span<const std::uint8_t> image,
+                                                         std::uint32_t expected_crc) {
   if (image.size() > device::kMaxFirmwareSize) return std::nullopt;
   if (::crc32(0L, image.data(), static_cast<uInt>(image.size())) != expected_crc) return std::nullopt;
   return device::LoadFirmwareImage(image);

@@ -12,6 +12,7 @@ namespace torvane::firmware {
 std::optional<std::vector<std::uint8_t>> CarriedFirmware();
 
 // The same check over any image and the CRC-32 it should have.
-std::optional<std::vector<std::uint8_t>> CheckedFirmware(std::span<const std::uint8_t> image, std::uint32_t expected_crc);
+std::optional<std::vector<std::uint8_t>> CheckedFirmware(std::span<const std::uint8_t> image,
+                                                         std::uint32_t expected_crc);
 
 }  // namespace torvane::firmware

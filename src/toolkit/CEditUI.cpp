@@ -18,12 +18,11 @@ CEditUI::CEditUI(QWidget* parent) : CControlUI(parent), edit_(new QLineEdit(this
   edit_->installEventFilter(this);
   UpdateStyle();
   QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this](const QString& text) { CControlUI::SetText(text); });
-  QObject::connect(edit_, &QLineEdit::textEdited, edit_,
-                   [this](const QString& text) {
-                     // Qt tells of the edit before the change: whoever is told reads the new text.
-                     CControlUI::SetText(text);
-                     SendNotify(QString::fromUtf16(notify::kTextChanged));
-                   });
+  QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
+    // Qt tells of the edit before the change: whoever is told reads the new text.
+    CControlUI::SetText(text);
+    SendNotify(QString::fromUtf16(notify::kTextChanged));
+  });
   QObject::connect(edit_, &QLineEdit::returnPressed, edit_,
                    [this] { SendNotify(QString::fromUtf16(notify::kReturn)); });
 }
