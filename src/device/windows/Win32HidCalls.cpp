@@ -68,28 +68,7 @@ class Win32HidCalls final : public OverlappedHidCalls {
   Win32HidCalls(const Win32HidCalls&) = delete;
   Win32HidCalls& operator=(const Win32HidCalls&) = delete;
 
-  std::vector<std::string> InterfacePaths() override {
-    std::vector<std::string> paths;
-    GUID hid_class{};
-    ::HidD_GetHidGuid(&hid_class);
-    const HDEVINFO set = ::SetupDiGetClassDevsW(&hid_class, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
-    if (set == INVALID_HANDLE_VALUE) return paths;
-    SP_DEVICE_INTERFACE_DATA entry{};
-    entry.cbSize = sizeof(entry);
-    for (DWORD index = 0; ::SetupDiEnumDeviceInterfaces(set, nullptr, &hid_class, index, &entry); ++index) {
-      DWORD size = 0;
-      ::SetupDiGetDeviceInterfaceDetailW(set, &entry, nullptr, 0, &size, nullptr);
-      if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) continue;
-      // DWORD-aligned storage for the variable-length detail record.
-      std::vector<DWORD> storage((size + sizeof(DWORD) - 1) / sizeof(DWORD));
-      auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(storage.data());
-      detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-      if (!::SetupDiGetDeviceInterfaceDetailW(set, &entry, detail, size, nullptr, nullptr)) continue;
-      paths.push_back(Narrow(detail->DevicePath));
-    }
-    ::SetupDiDestroyDeviceInfoList(set);
-    return paths;
-  }
+  std::vector<std::string> InterfacePaths() override { return HidInterfacePaths(); }
 
   int Open(const std::string& path, Direction direction) override {
     Channel& channel = ChannelOf(direction);
@@ -191,6 +170,29 @@ class Win32HidCalls final : public OverlappedHidCalls {
 };
 
 }  // namespace
+
+std::vector<std::string> HidInterfacePaths() {
+  std::vector<std::string> paths;
+  GUID hid_class{};
+  ::HidD_GetHidGuid(&hid_class);
+  const HDEVINFO set = ::SetupDiGetClassDevsW(&hid_class, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+  if (set == INVALID_HANDLE_VALUE) return paths;
+  SP_DEVICE_INTERFACE_DATA entry{};
+  entry.cbSize = sizeof(entry);
+  for (DWORD index = 0; ::SetupDiEnumDeviceInterfaces(set, nullptr, &hid_class, index, &entry); ++index) {
+    DWORD size = 0;
+    ::SetupDiGetDeviceInterfaceDetailW(set, &entry, nullptr, 0, &size, nullptr);
+    if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) continue;
+    // DWORD-aligned storage for the variable-length detail record.
+    std::vector<DWORD> storage((size + sizeof(DWORD) - 1) / sizeof(DWORD));
+    auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(storage.data());
+    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
+    if (!::SetupDiGetDeviceInterfaceDetailW(set, &entry, detail, size, nullptr, nullptr)) continue;
+    paths.push_back(Narrow(detail->DevicePath));
+  }
+  ::SetupDiDestroyDeviceInfoList(set);
+  return paths;
+}
 
 std::unique_ptr<OverlappedHidCalls> MakeWin32HidCalls() {
   return std::make_unique<Win32HidCalls>();

@@ -64,7 +64,7 @@ DeviceInterfaceMonitor::~DeviceInterfaceMonitor() {
 
 std::vector<device::DeviceEvent> DeviceInterfaceMonitor::EnumerateAdapters() {
   std::vector<device::DeviceEvent> adapters;
-  for (const std::string& path : device::MakeWin32HidCalls()->InterfacePaths()) {
+  for (const std::string& path : device::HidInterfacePaths()) {
     device::DeviceEvent adapter;
     if (AdapterOfInterfacePath(path, adapter)) adapters.push_back(std::move(adapter));
   }
