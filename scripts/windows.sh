@@ -3,23 +3,84 @@
 # runs the tests under Wine, so every change keeps the Windows build working.
 # Wine's prefix lives in build/, so a run never touches the user's own ~/.wine.
 #   scripts/windows.sh [ctest arguments...]
+#       the command line, the emulator and the layers below the windows
+#   scripts/windows.sh --gui [ctest arguments...]
+#       the manager too: builds Qt and libzip for Windows once (scripts/windows-libraries.sh), runs every test under
+#       Wine, starts the manager on the virtual adapter with the Windows platform plugin and screenshots it, and
+#       makes the zip and the installer (build/mingw-gui/packages, a test of their own)
+#   scripts/windows.sh --package
+#       only the manager's build, the zip and the installer
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+mode=core
+case "${1:-}" in
+  --gui) mode=gui; shift ;;
+  --package) mode=package; shift ;;
+esac
+
 bash scripts/setup-debian.sh
 source scripts/as-invoking-user.sh
-
-build=build/mingw
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-  -DCMAKE_BUILD_TYPE=Debug -DTORVANE_BUILD_GUI=OFF -DTORVANE_BUILD_BENCH=OFF
-cmake --build "$build" -j "$(nproc)"
 
 export WINEPREFIX="$PWD/build/wine-prefix"
 export WINEDEBUG=-all
 # No browser engine or .NET runtime: their installers would ask in a window.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [ "$mode" = core ]; then
+  build=build/mingw
+  cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+    -DCMAKE_BUILD_TYPE=Debug -DTORVANE_BUILD_GUI=OFF -DTORVANE_BUILD_BENCH=OFF
+  cmake --build "$build" -j "$(nproc)"
+  if [ ! -e "$WINEPREFIX/system.reg" ]; then
+    wineboot --init >/dev/null 2>&1
+  fi
+  ctest --test-dir "$build" --output-on-failure --timeout 300 -j "$(nproc)" "$@"
+  wineserver --wait
+  exit 0
+fi
+
+prefix=$(bash scripts/windows-libraries.sh | tail -n1)
+# The skin's generators run on this machine: a build of them alone.
+host_tools=build/host-tools
+cmake -S . -B "$host_tools" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVANE_BUILD_TESTS=OFF \
+  -DTORVANE_BUILD_BENCH=OFF >/dev/null
+cmake --build "$host_tools" -j "$(nproc)" --target imagegen skinpack
+
+build=build/mingw-gui
+tests=ON
+[ "$mode" = package ] && tests=OFF
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DTORVANE_WINDOWS_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" -DTORVANE_HOST_TOOLS="$PWD/$host_tools" \
+  -DTORVANE_BUILD_TESTS=$tests -DTORVANE_BUILD_BENCH=OFF
+cmake --build "$build" -j "$(nproc)"
+if [ "$mode" = package ]; then
+  cmake --build "$build" --target windows-packages
+  exit 0
+fi
+
+# The programs find Qt's and the compiler's DLLs as an installed manager finds them beside itself.
+gcc_dlls=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+thread_dlls=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
+export WINEPATH="$prefix/bin;$gcc_dlls;$thread_dlls"
+export QT_PLUGIN_PATH="$prefix/plugins"
 if [ ! -e "$WINEPREFIX/system.reg" ]; then
   wineboot --init >/dev/null 2>&1
 fi
-ctest --test-dir "$build" --output-on-failure --timeout 300 -j "$(nproc)" "$@"
-wineserver --wait
+# Wine's windows need an X display, even behind Qt's offscreen platform.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  set -euo pipefail
+  ctest --test-dir "$0" --output-on-failure --timeout 600 -j "$(nproc)" "${@}"
+  wineserver --wait' "$build" "$@"
+
+# The manager as a player starts it: the Windows platform plugin on a display, the virtual adapter behind it.
+shots="$build/screenshots"
+mkdir -p "$shots"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  set -euo pipefail
+  wine "$0/src/app/torvane-manager.exe" --virtual-adapter --startup-probe
+  wine "$0/src/app/torvane-manager.exe" --virtual-adapter &
+  sleep 25
+  xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$1/manager-under-wine.png"
+  wineserver --kill' "$build" "$shots"
+echo "windows: screenshot in $shots/manager-under-wine.png" >&2

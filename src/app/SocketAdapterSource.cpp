@@ -4,11 +4,10 @@
 #include <QFileInfo>
 
 #include <chrono>
-#include <filesystem>
-#include <system_error>
 
 #include "device/ProtocolCodes.h"
 #include "device/SocketTransport.h"
+#include "device/SocketTransportSystem.h"
 
 namespace torvane::app {
 
@@ -22,8 +21,8 @@ constexpr std::chrono::milliseconds kPollInterval{250};
 SocketAdapterSource::SocketAdapterSource(QString socket_path) : socket_path_(std::move(socket_path)) {}
 
 bool SocketAdapterSource::SocketExists() const {
-  std::error_code error;
-  return std::filesystem::is_socket(QFile::encodeName(socket_path_).toStdString(), error);
+  // A socket on Linux; on Windows the file that holds the listener's port.
+  return device::SocketPathPresent(socket_path_.toUtf8().toStdString());
 }
 
 device::DeviceEvent SocketAdapterSource::AdapterEvent() const {
@@ -54,7 +53,7 @@ std::vector<device::DeviceEvent> SocketAdapterSource::PresentAdapters() {
 }
 
 std::unique_ptr<device::Transport> SocketAdapterSource::CreateTransport() {
-  return std::make_unique<device::SocketTransport>(QFile::encodeName(socket_path_).toStdString());
+  return std::make_unique<device::SocketTransport>(socket_path_.toUtf8().toStdString());
 }
 
 }  // namespace torvane::app

@@ -35,10 +35,10 @@ constexpr const char16_t* kButtons[] = {
 };
 
 void TapA(toolkit::WindowImplBase& dialog) {
-  TapKey(dialog, Qt::Key_A, kScanA, QStringLiteral("a"));
+  TapKey(dialog, Qt::Key_A, kKeyA, QStringLiteral("a"));
 }
 void TapB(toolkit::WindowImplBase& dialog) {
-  TapKey(dialog, Qt::Key_B, kScanB, QStringLiteral("b"));
+  TapKey(dialog, Qt::Key_B, kKeyB, QStringLiteral("b"));
 }
 
 class GlobalSettingsTest : public MainWindowFixture {

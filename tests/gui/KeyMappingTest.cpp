@@ -31,7 +31,7 @@ constexpr std::uint8_t kA = 4;  // the key TapA gives
 constexpr std::uint8_t kSlotL1 = 0;
 
 void TapA(toolkit::WindowImplBase& dialog) {
-  TapKey(dialog, Qt::Key_A, kScanA, QStringLiteral("a"));
+  TapKey(dialog, Qt::Key_A, kKeyA, QStringLiteral("a"));
 }
 
 class KeyMappingTest : public MainWindowFixture {
@@ -76,7 +76,7 @@ TEST_F(KeyMappingTest, CapturedInputLandsOnTheButtonAndInTheRecord) {
   };
   const Case cases[] = {
       {"a letter", TapA, kA, "keymap_keyboard.png"},
-      {"a modifier alone", [](auto& d) { TapKey(d, Qt::Key_Shift, kScanLeftShift); }, 166, "keymap_keyboard.png"},
+      {"a modifier alone", [](auto& d) { TapKey(d, Qt::Key_Shift, kKeyLeftShift); }, 166, "keymap_keyboard.png"},
       {"a side button", [](auto& d) { ClickMouseButton(d, Qt::BackButton); }, 176, "keymap_mouse.png"},
       {"the wheel turned down", [](auto& d) { TurnWheel(d, QPoint(0, -120)); }, 190, "keymap_mouse.png"},
       {"a key on the adapter", [this](auto&) { adapter.PressKey(200); }, 200, "keymap_joystick.png"},

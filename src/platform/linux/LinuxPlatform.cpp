@@ -16,12 +16,12 @@
 #include "platform/KeyTranslator.h"
 #include "platform/OpenLink.h"
 #include "platform/ProcessFigures.h"
+#include "platform/QtInputCapture.h"
 #include "platform/SingleInstance.h"
 #include "platform/linux/EvdevKeyTranslator.h"
 #include "platform/linux/LockFileInstance.h"
 #include "platform/linux/PrivateFolder.h"
 #include "platform/linux/ProcSelfFigures.h"
-#include "platform/linux/QtInputCapture.h"
 #include "platform/linux/UdevMonitor.h"
 
 namespace torvane::platform {

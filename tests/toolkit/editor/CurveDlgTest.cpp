@@ -1,23 +1,20 @@
 #include "editor/curve/CCurveDlg.h"
 #include "model/params/ResponseCurves.h"
+#include "support/SyntheticInput.h"
 #include "toolkit/CChartUI.h"
 #include "toolkit/editor/SettingsDialogSupport.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
 namespace torvane::editor {
 namespace {
 
-constexpr int kHorizonGameId = 78;
+using testing::SendKey;
 
-// X11 key codes (the input event code plus 8).
-constexpr quint32 kLeftCtrlScan = 37;
-constexpr quint32 kLeftShiftScan = 50;
-constexpr quint32 kRightCtrlScan = 105;
+constexpr int kHorizonGameId = 78;
 
 model::ConfigRecord CurveRecord() {
   model::ConfigRecord record = MakeSettingsRecord(0, kHorizonGameId);
@@ -34,12 +31,6 @@ std::vector<int> Values(const toolkit::CChartUI* chart) {
 
 std::vector<int> Values(const model::Curve& curve) {
   return std::vector<int>(curve.begin(), curve.end());
-}
-
-// A key as the system delivers it, with the native scan code the held-key tracking reads.
-void SendKey(QWidget* target, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, quint32 scan) {
-  QKeyEvent event(type, key, modifiers, scan, 0, 0);
-  QCoreApplication::sendEvent(target, &event);
 }
 
 TEST(CurveDlgTest, OkStoresTheChartsAndNothingElse) {
@@ -123,14 +114,14 @@ TEST(CurveDlgTest, LeftControlShiftF12CopiesTheStoredCurves) {
     const Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::ShiftModifier;
 
     clipboard->setText(QStringLiteral("before"));
-    SendKey(focus, QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, kRightCtrlScan);
-    SendKey(focus, QEvent::KeyPress, Qt::Key_Shift, both, kLeftShiftScan);
-    SendKey(focus, QEvent::KeyPress, Qt::Key_F12, both, 88 + 8);
+    SendKey(*focus, QEvent::KeyPress, Qt::Key_Control, kKeyRightCtrl, Qt::ControlModifier);
+    SendKey(*focus, QEvent::KeyPress, Qt::Key_Shift, kKeyLeftShift, both);
+    SendKey(*focus, QEvent::KeyPress, Qt::Key_F12, kKeyF12, both);
     right = clipboard->text();
 
-    SendKey(focus, QEvent::KeyRelease, Qt::Key_Control, Qt::ShiftModifier, kRightCtrlScan);
-    SendKey(focus, QEvent::KeyPress, Qt::Key_Control, both, kLeftCtrlScan);
-    SendKey(focus, QEvent::KeyPress, Qt::Key_F12, both, 88 + 8);
+    SendKey(*focus, QEvent::KeyRelease, Qt::Key_Control, kKeyRightCtrl, Qt::ShiftModifier);
+    SendKey(*focus, QEvent::KeyPress, Qt::Key_Control, kKeyLeftCtrl, both);
+    SendKey(*focus, QEvent::KeyPress, Qt::Key_F12, kKeyF12, both);
     left = clipboard->text();
   });
   EXPECT_EQ(right, "before");

@@ -1,13 +1,11 @@
 #include "device/DeviceMessages.h"
 #include "editor/CKeyMapDlg.h"
+#include "support/SyntheticInput.h"
 #include "support/TestSkin.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPixmap>
-#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +17,7 @@ namespace torvane::editor {
 namespace {
 
 using platform::InputCapture;
+using namespace testing;  // the synthetic input
 using testing::WhenModal;
 using toolkit::WindowImplBase;
 
@@ -45,40 +44,6 @@ class FakeInputCapture final : public InputCapture {
  private:
   Record& record_;
 };
-
-// X11 and Wayland report the Linux input event code plus 8 as a key's native scan code.
-constexpr quint32 kScanA = 30 + 8;
-constexpr quint32 kScanEscape = 1 + 8;
-constexpr quint32 kScanTab = 15 + 8;
-constexpr quint32 kScanLeftShift = 42 + 8;
-constexpr quint32 kScanLeftAlt = 56 + 8;
-constexpr quint32 kScanLeftMeta = 125 + 8;
-constexpr quint32 kScanPrint = 99 + 8;
-
-void Send(QWidget& window, QEvent&& event) {
-  QCoreApplication::sendEvent(&window, &event);
-}
-
-void Key(QWidget& window, QEvent::Type type, int qt_key, quint32 scan, const QString& text = {}) {
-  Send(window, QKeyEvent(type, qt_key, Qt::NoModifier, scan, text.isEmpty() ? 0 : text.front().unicode(), 0, text));
-}
-
-void Tap(QWidget& window, int qt_key, quint32 scan, const QString& text = {}) {
-  Key(window, QEvent::KeyPress, qt_key, scan, text);
-  Key(window, QEvent::KeyRelease, qt_key, scan, text);
-}
-
-void Mouse(QWidget& window, QEvent::Type type, Qt::MouseButton button) {
-  const QPointF at(10, 10);
-  Send(window, QMouseEvent(type, at, window.mapToGlobal(at), button,
-                           type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton, Qt::NoModifier));
-}
-
-void Wheel(QWidget& window, QPoint angle) {
-  const QPointF at(10, 10);
-  Send(window, QWheelEvent(at, window.mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                           false));
-}
 
 class KeyMapDlgTest : public ::testing::Test {
  protected:
@@ -108,38 +73,38 @@ TEST_F(KeyMapDlgTest, PcInputBecomesTheKeyCodeOfThePhysicalKeyOrButton) {
     std::uint8_t code;
   };
   const Case cases[] = {
-      {"the A key on a US layout", [](QWidget& w) { Tap(w, Qt::Key_A, kScanA, "a"); }, 4},
-      {"the same key on a French layout", [](QWidget& w) { Tap(w, Qt::Key_Q, kScanA, "q"); }, 4},
-      {"a modifier alone", [](QWidget& w) { Tap(w, Qt::Key_Shift, kScanLeftShift); }, 166},
-      {"Super", [](QWidget& w) { Tap(w, Qt::Key_Meta, kScanLeftMeta); }, 168},
-      {"Print Screen", [](QWidget& w) { Tap(w, Qt::Key_Print, kScanPrint); }, 70},
+      {"the A key on a US layout", [](QWidget& w) { TapKey(w, Qt::Key_A, kKeyA, "a"); }, 4},
+      {"the same key on a French layout", [](QWidget& w) { TapKey(w, Qt::Key_Q, kKeyA, "q"); }, 4},
+      {"a modifier alone", [](QWidget& w) { TapKey(w, Qt::Key_Shift, kKeyLeftShift); }, 166},
+      {"Super", [](QWidget& w) { TapKey(w, Qt::Key_Meta, kKeyLeftMeta); }, 168},
+      {"Print Screen", [](QWidget& w) { TapKey(w, Qt::Key_Print, kKeyPrint); }, 70},
       {"Alt+Tab gives the key released first",
        [](QWidget& w) {
-         Key(w, QEvent::KeyPress, Qt::Key_Alt, kScanLeftAlt);
-         Tap(w, Qt::Key_Tab, kScanTab, "\t");
+         SendKey(w, QEvent::KeyPress, Qt::Key_Alt, kKeyLeftAlt);
+         TapKey(w, Qt::Key_Tab, kKeyTab, "\t");
        },
        43},
-      {"Escape is a key like any other", [](QWidget& w) { Tap(w, Qt::Key_Escape, kScanEscape); }, 41},
+      {"Escape is a key like any other", [](QWidget& w) { TapKey(w, Qt::Key_Escape, kKeyEscape); }, 41},
       {"the back side button",
        [](QWidget& w) {
-         Mouse(w, QEvent::MouseButtonPress, Qt::BackButton);
-         Mouse(w, QEvent::MouseButtonRelease, Qt::BackButton);
+         SendMouseButton(w, QEvent::MouseButtonPress, Qt::BackButton);
+         SendMouseButton(w, QEvent::MouseButtonRelease, Qt::BackButton);
        },
        176},
       {"a further button",
        [](QWidget& w) {
-         Mouse(w, QEvent::MouseButtonPress, Qt::ExtraButton4);
-         Mouse(w, QEvent::MouseButtonRelease, Qt::ExtraButton4);
+         SendMouseButton(w, QEvent::MouseButtonPress, Qt::ExtraButton4);
+         SendMouseButton(w, QEvent::MouseButtonRelease, Qt::ExtraButton4);
        },
        179},
-      {"the wheel turned down", [](QWidget& w) { Wheel(w, QPoint(0, -120)); }, 190},
-      {"the wheel tilted left", [](QWidget& w) { Wheel(w, QPoint(120, 0)); }, 191},
+      {"the wheel turned down", [](QWidget& w) { TurnWheel(w, QPoint(0, -120)); }, 190},
+      {"the wheel tilted left", [](QWidget& w) { TurnWheel(w, QPoint(120, 0)); }, 191},
       {"a release whose press came before the capture is not a key",
        [](QWidget& w) {
-         Mouse(w, QEvent::MouseButtonRelease, Qt::LeftButton);
-         Key(w, QEvent::KeyRelease, Qt::Key_Return, 36 + 8);
-         Mouse(w, QEvent::MouseButtonPress, Qt::RightButton);
-         Mouse(w, QEvent::MouseButtonRelease, Qt::RightButton);
+         SendMouseButton(w, QEvent::MouseButtonRelease, Qt::LeftButton);
+         SendKey(w, QEvent::KeyRelease, Qt::Key_Return, kKeyReturn);
+         SendMouseButton(w, QEvent::MouseButtonPress, Qt::RightButton);
+         SendMouseButton(w, QEvent::MouseButtonRelease, Qt::RightButton);
        },
        174},
   };

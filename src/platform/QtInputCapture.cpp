@@ -1,4 +1,4 @@
-#include "platform/linux/QtInputCapture.h"
+#include "platform/QtInputCapture.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,0 +1,72 @@
+# Installs the Windows build into a fresh folder, checks that it holds exactly the expected files and that every
+# program and library in it needs only the system's DLLs and its own, then packs it as a zip and as an installer.
+# Run as: cmake -DBUILD_DIR=<build> -DOUTPUT_DIR=<folder> -DBASE=<name> -DNSIS_SCRIPT=<installer.nsi>
+#               -DOBJDUMP=<objdump> -P PackageWindows.cmake
+cmake_minimum_required(VERSION 3.25)
+set(expected
+    Qt6Core.dll
+    Qt6Gui.dll
+    Qt6Widgets.dll
+    libgcc_s_seh-1.dll
+    libstdc++-6.dll
+    libwinpthread-1.dll
+    platforms/qwindows.dll
+    torvane-cli.exe
+    torvane-emulator.exe
+    torvane-manager.exe)
+# What every Windows 10 has in its system folder.
+set(system_dlls
+    advapi32 bcrypt comdlg32 d3d11 d3d12 d3d9 dwmapi dwrite dxgi gdi32 hid imm32 kernel32 msvcrt netapi32 ole32
+    oleaut32 psapi setupapi shcore shell32 shlwapi user32 userenv uxtheme version winmm wtsapi32 ws2_32 authz
+    comctl32 mpr winspool)
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${ARGN} failed (${result}):\n${output}")
+  endif()
+  set(output "${output}" PARENT_SCOPE)
+endfunction()
+
+set(stage ${OUTPUT_DIR}/stage)
+set(tree ${stage}/${BASE})
+file(REMOVE_RECURSE ${stage})
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${tree})
+
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${tree} ${tree}/*)
+list(SORT installed)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+  string(REPLACE ";" "\n  " installed_lines "${installed}")
+  string(REPLACE ";" "\n  " expected_lines "${expected}")
+  message(FATAL_ERROR "The Windows install tree holds\n  ${installed_lines}\ninstead of\n  ${expected_lines}")
+endif()
+
+set(own_dlls "")
+foreach(file ${installed})
+  if(file MATCHES "([^/]+)\\.dll$")
+    string(TOLOWER "${CMAKE_MATCH_1}" name)
+    list(APPEND own_dlls ${name})
+  endif()
+endforeach()
+set(offences "")
+foreach(file ${installed})
+  run(${OBJDUMP} -p ${tree}/${file})
+  string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${output}")
+  foreach(line ${lines})
+    string(REGEX REPLACE "DLL Name: (.+)\\.[dD][lL][lL].*" "\\1" name "${line}")
+    string(TOLOWER "${name}" name)
+    if(NOT name IN_LIST system_dlls AND NOT name IN_LIST own_dlls AND NOT name MATCHES "^api-ms-win-")
+      string(APPEND offences "\n  ${file} imports ${name}.dll")
+    endif()
+  endforeach()
+endforeach()
+if(offences)
+  message(FATAL_ERROR "The Windows install tree needs DLLs it does not hold:${offences}")
+endif()
+
+file(REMOVE ${OUTPUT_DIR}/${BASE}.zip ${OUTPUT_DIR}/${BASE}-setup.exe)
+run(${CMAKE_COMMAND} -E chdir ${stage} ${CMAKE_COMMAND} -E tar cf ${OUTPUT_DIR}/${BASE}.zip --format=zip ${BASE})
+run(makensis -V2 -NOCD "-DTREE=${tree}" "-DOUTFILE=${OUTPUT_DIR}/${BASE}-setup.exe" ${NSIS_SCRIPT})
+file(REMOVE_RECURSE ${stage})
+message(STATUS "Made ${OUTPUT_DIR}/${BASE}.zip and ${OUTPUT_DIR}/${BASE}-setup.exe")
