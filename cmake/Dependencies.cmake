@@ -39,6 +39,23 @@ if(TORVANE_PLATFORM STREQUAL "windows" AND NOT TORVANE_BUILD_GUI)
   set(TORVANE_WITH_QT OFF)
 endif()
 if(TORVANE_BUILD_GUI)
+  if(CMAKE_CROSSCOMPILING AND CMAKE_CROSSCOMPILING_EMULATOR)
+    # The build's Windows programs (its generators and tests) find Qt's and the compiler's DLLs under Wine as an
+    # installed manager finds them beside itself.
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll OUTPUT_VARIABLE gcc_dll
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll OUTPUT_VARIABLE thread_dll
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    file(REAL_PATH ${thread_dll} thread_dll)
+    get_filename_component(gcc_dlls ${gcc_dll} DIRECTORY)
+    get_filename_component(thread_dlls ${thread_dll} DIRECTORY)
+    set(TORVANE_WINE_DLL_PATH "${TORVANE_WINDOWS_PREFIX}/bin;${gcc_dlls};${thread_dlls}")
+    set(TORVANE_WINE_PLUGIN_PATH "${TORVANE_WINDOWS_PREFIX}/plugins")
+    set(TORVANE_WINE ${CMAKE_CROSSCOMPILING_EMULATOR})
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.sh.in ${PROJECT_BINARY_DIR}/wine-run.sh @ONLY
+                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run.sh)
+  endif()
   if(CMAKE_CROSSCOMPILING)
     # Qt's SVG module only renders the skin's images, which a cross build takes from a build for this machine.
     find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets)

@@ -44,6 +44,11 @@ fetch() {  # package version
 }
 fetch qt6-base "$qt_version"
 fetch libzip "$zip_version"
+# 6.4.2's Windows platform plugin offers the DirectWrite font database whenever DirectWrite 3 is there, but the Gui
+# library builds that database only with Direct2D as well, which this build leaves out: the plugin would not link.
+# The plugin then uses the GDI font database, as Qt does by default.
+integration=$sources/qt6-base/src/plugins/platforms/windows/qwindowsintegration.cpp
+sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' "$integration"
 
 jobs=$(nproc)
 cross=(-DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=x86_64

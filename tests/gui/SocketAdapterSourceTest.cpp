@@ -1,40 +1,32 @@
 // The socket adapter's presence follows its socket file.
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
 #include <vector>
 
 #include "app/SocketAdapterSource.h"
 #include "device/DevicePresence.h"
+#include "device/SocketTransportSystem.h"
 #include "support/MainWindowFixture.h"
 
 namespace torvane::testing {
 namespace {
 
-// A listening socket bound at a path, closed (not unlinked) with the object.
+// A listening adapter socket at a path, as the emulator makes it (on Windows the file with the port), closed (not
+// removed) with the object.
 class BoundSocket {
  public:
-  explicit BoundSocket(const std::string& path) : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
-    bound_ =
-        fd_ >= 0 && ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 && ::listen(fd_, 1) == 0;
-  }
-  ~BoundSocket() {
-    if (fd_ >= 0) ::close(fd_);
+  explicit BoundSocket(const QString& path) {
+    std::string error;
+    bound_ = device::ListenAtSocketPath(path.toUtf8().toStdString(), socket_, error);
   }
   bool bound() const { return bound_; }
 
  private:
-  int fd_;
+  device::StreamSocket socket_;
   bool bound_ = false;
 };
 
@@ -55,7 +47,7 @@ TEST(SocketAdapterSourceTest, SocketFileAppearingAndGoingAreArrivalAndRemoval) {
     QFile plain(folder.filePath(QStringLiteral("other.txt")));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
   }
-  BoundSocket socket(path.toStdString());
+  BoundSocket socket(path);
   ASSERT_TRUE(socket.bound());
   ASSERT_TRUE(WaitUntil([&changes] { return !changes.empty(); }));
   EXPECT_EQ(changes.front().first, app::AdapterSource::Change::kArrival);
@@ -83,7 +75,7 @@ TEST(SocketAdapterSourceTest, AFolderThatCannotBeWatchedYetIsPolled) {
 
   ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("later")));
   {
-    BoundSocket socket(path.toStdString());
+    BoundSocket socket(path);
     ASSERT_TRUE(socket.bound());
     ASSERT_TRUE(WaitUntil([&changes] { return !changes.empty(); }));
     EXPECT_EQ(changes.front(), app::AdapterSource::Change::kArrival);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "skin/EmbeddedSkin.h"
@@ -13,13 +14,20 @@
 
 namespace {
 
+QByteArray Bytes(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return QByteArray(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
 class GuiEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     home_ = std::make_unique<torvane::testing::TempFolder>();
     ASSERT_FALSE(home_->path().empty());
-    qputenv("XDG_DATA_HOME", (home_->path() / "data").c_str());
-    qputenv("XDG_CONFIG_HOME", (home_->path() / "config").c_str());
+    // The data folder lies under XDG_DATA_HOME on Linux, under APPDATA on Windows.
+    qputenv("XDG_DATA_HOME", Bytes(home_->path() / "data"));
+    qputenv("APPDATA", Bytes(home_->path() / "data"));
+    qputenv("XDG_CONFIG_HOME", Bytes(home_->path() / "config"));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     app_ = std::make_unique<QApplication>(argc_, argv_);
     torvane::toolkit::theme::Apply(*app_);

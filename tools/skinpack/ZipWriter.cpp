@@ -41,7 +41,9 @@ void WriteZipArchive(const std::vector<ArchiveMember>& members, const std::files
   std::filesystem::remove(output, ignored);
 
   int error_code = 0;
-  ZipHandle archive(zip_open(output.c_str(), ZIP_CREATE | ZIP_EXCL, &error_code));
+  // libzip takes names as UTF-8 on every system (on Windows the path's own form is UTF-16).
+  const std::u8string name = output.u8string();
+  ZipHandle archive(zip_open(reinterpret_cast<const char*>(name.c_str()), ZIP_CREATE | ZIP_EXCL, &error_code));
   if (!archive) {
     zip_error_t error;
     zip_error_init_with_code(&error, error_code);

@@ -1,15 +1,15 @@
-// The Windows choice for every platform interface of the UI thread; the single instance, the data folder and the
-// narrow text codec, which programs without windows use too, have files of their own.
+// The Windows choice for the platform interfaces of the UI thread; those that programs without windows use too (the
+// single instance, the device notifications, the data folder, the narrow text codec) choose in their own files.
+// clang-format off
+#include <windows.h>
 #include <psapi.h>
 #include <shellapi.h>
-#include <windows.h>
+// clang-format on
 
-#include "platform/HotplugMonitor.h"
 #include "platform/InputCapture.h"
 #include "platform/KeyTranslator.h"
 #include "platform/OpenLink.h"
 #include "platform/ProcessFigures.h"
-#include "platform/windows/DeviceInterfaceMonitor.h"
 #include "platform/windows/HookInputCapture.h"
 #include "platform/windows/LowLevelInput.h"
 #include "platform/windows/WideText.h"
@@ -50,10 +50,6 @@ std::uint64_t Ticks(const FILETIME& time) {  // 100 ns
 }
 
 }  // namespace
-
-std::unique_ptr<HotplugMonitor> HotplugMonitor::Create() {
-  return DeviceInterfaceMonitor::Create();
-}
 
 const KeyTranslator& KeyTranslator::Native() {
   static const VirtualKeyTranslator translator;

@@ -12,6 +12,10 @@
 namespace torvane::editor {
 namespace {
 
+using testing::kKeyF12;
+using testing::kKeyLeftCtrl;
+using testing::kKeyLeftShift;
+using testing::kKeyRightCtrl;
 using testing::SendKey;
 
 constexpr int kHorizonGameId = 78;
