@@ -2,6 +2,9 @@
 // restorable; and the command line tool finding the very backups the window made.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -125,10 +128,13 @@ TEST_F(BackupsDialogTest, TheCommandLineFindsTheBackupsTheWindowMade) {
   cli.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
   cli.start(qEnvironmentVariable("TORVANE_CLI"), {QStringLiteral("--json"), QStringLiteral("backups")});
   ASSERT_TRUE(cli.waitForFinished(30000));
-  const QString listed = QString::fromUtf8(cli.readAllStandardOutput());
+  const QByteArray listed = cli.readAllStandardOutput();
   EXPECT_EQ(cli.exitCode(), 0) << listed.toStdString();
-  EXPECT_TRUE(listed.contains(QString::fromStdString(made.front().path))) << listed.toStdString();
-  EXPECT_TRUE(listed.contains(QString::fromStdString(model::SerialFolderName(state.session.image().info.serial))));
+  const QJsonArray backups = QJsonDocument::fromJson(listed).object().value(QStringLiteral("backups")).toArray();
+  ASSERT_EQ(backups.size(), 1) << listed.toStdString();
+  EXPECT_EQ(backups[0].toObject().value(QStringLiteral("file")).toString().toStdString(), made.front().path);
+  EXPECT_EQ(backups[0].toObject().value(QStringLiteral("serial")).toString().toStdString(),
+            model::SerialFolderName(state.session.image().info.serial));
 }
 
 }  // namespace

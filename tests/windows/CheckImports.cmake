@@ -1,8 +1,9 @@
 # Fails when a Windows program needs a library a player's system does not have: each may import only the system's
 # own DLLs, and the command line must reach the adapter and seal files through the system (HID, device set-up, CNG).
-# Run as: cmake -DOBJDUMP=<objdump> -DPROGRAMS=<exe;...> -DREQUIRED=<dll;...> -P CheckImports.cmake
+# CARRIED names the DLLs the package puts beside the programs.
+# Run as: cmake -DOBJDUMP=<objdump> -DPROGRAMS=<exe;...> -DREQUIRED=<dll;...> [-DCARRIED=<dll;...>] -P CheckImports.cmake
 cmake_minimum_required(VERSION 3.25)
-set(system_dlls kernel32 msvcrt bcrypt hid setupapi ws2_32 shell32 ole32 advapi32 user32)
+set(system_dlls kernel32 msvcrt bcrypt hid setupapi ws2_32 shell32 ole32 advapi32 user32 psapi ${CARRIED})
 set(offences "")
 foreach(program ${PROGRAMS})
   execute_process(COMMAND ${OBJDUMP} -p ${program} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
