@@ -1,7 +1,9 @@
 # Installs the Windows build into a fresh folder, checks that it holds exactly the expected files and that every
 # program and library in it needs only the system's DLLs and its own, then packs it as a zip and as an installer.
+# Given WINE (the command that runs a Windows program), the installer then installs silently into a folder of the
+# build, the installed command line must run from there alone, and the uninstaller must take everything away again.
 # Run as: cmake -DBUILD_DIR=<build> -DOUTPUT_DIR=<folder> -DBASE=<name> -DNSIS_SCRIPT=<installer.nsi>
-#               -DOBJDUMP=<objdump> -P PackageWindows.cmake
+#               -DOBJDUMP=<objdump> [-DWINE=<command>] -P PackageWindows.cmake
 cmake_minimum_required(VERSION 3.25)
 set(expected
     Qt6Core.dll
@@ -69,4 +71,35 @@ file(REMOVE ${OUTPUT_DIR}/${BASE}.zip ${OUTPUT_DIR}/${BASE}-setup.exe)
 run(${CMAKE_COMMAND} -E chdir ${stage} ${CMAKE_COMMAND} -E tar cf ${OUTPUT_DIR}/${BASE}.zip --format=zip ${BASE})
 run(makensis -V2 -NOCD "-DTREE=${tree}" "-DOUTFILE=${OUTPUT_DIR}/${BASE}-setup.exe" ${NSIS_SCRIPT})
 file(REMOVE_RECURSE ${stage})
+
+if(WINE)
+  set(installed ${OUTPUT_DIR}/installed)
+  file(REMOVE_RECURSE ${installed})
+  # NSIS wants the folder last, unquoted, in the system's form: Wine shows this machine's root as drive Z.
+  string(REPLACE "/" "\\" target "Z:${installed}")
+  run(${WINE} ${OUTPUT_DIR}/${BASE}-setup.exe /S /D=${target})
+  file(GLOB_RECURSE installed_files LIST_DIRECTORIES false RELATIVE ${installed} ${installed}/*)
+  list(REMOVE_ITEM installed_files uninstall.exe)
+  list(SORT installed_files)
+  if(NOT installed_files STREQUAL expected)
+    message(FATAL_ERROR "The installer put these into ${installed}:\n  ${installed_files}")
+  endif()
+  # Only the installed folder's DLLs are on its search path here.
+  run(${CMAKE_COMMAND} -E env WINEPATH= ${WINE} ${installed}/torvane-cli.exe --virtual-adapter info)
+  if(NOT output MATCHES "31470a5e9012007c38d405b1")
+    message(FATAL_ERROR "The installed torvane-cli.exe did not show the virtual adapter:\n${output}")
+  endif()
+  # The uninstaller runs from a copy of itself that it starts and leaves: wait for the folder to go.
+  run(${WINE} ${installed}/uninstall.exe /S)
+  foreach(attempt RANGE 60)
+    if(NOT EXISTS ${installed})
+      break()
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E sleep 0.5)
+  endforeach()
+  if(EXISTS ${installed})
+    file(GLOB_RECURSE left RELATIVE ${installed} ${installed}/*)
+    message(FATAL_ERROR "The uninstaller left ${installed} behind, holding: ${left}")
+  endif()
+endif()
 message(STATUS "Made ${OUTPUT_DIR}/${BASE}.zip and ${OUTPUT_DIR}/${BASE}-setup.exe")

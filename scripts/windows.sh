@@ -7,9 +7,10 @@
 #   scripts/windows.sh --gui [ctest arguments...]
 #       the manager too: builds Qt and libzip for Windows once (scripts/windows-libraries.sh), runs every test under
 #       Wine, starts the manager on the virtual adapter with the Windows platform plugin and screenshots it, and
-#       makes the zip and the installer (build/mingw-gui/packages, a test of their own)
+#       makes the zip and the installer (build/mingw-gui/packages, a test of their own, which also installs,
+#       runs and uninstalls)
 #   scripts/windows.sh --package
-#       only the manager's build, the zip and the installer
+#       only the programs, the zip and the installer (build/mingw-package/packages)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -49,7 +50,10 @@ cmake --build "$host_tools" -j "$(nproc)" --target imagegen skinpack
 
 build=build/mingw-gui
 tests=ON
-[ "$mode" = package ] && tests=OFF
+if [ "$mode" = package ]; then
+  build=build/mingw-package
+  tests=OFF
+fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
   -DTORVANE_WINDOWS_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" -DTORVANE_HOST_TOOLS="$PWD/$host_tools" \
   -DTORVANE_BUILD_TESTS=$tests -DTORVANE_BUILD_BENCH=OFF
@@ -59,11 +63,6 @@ if [ "$mode" = package ]; then
   exit 0
 fi
 
-# The programs find Qt's and the compiler's DLLs as an installed manager finds them beside itself.
-gcc_dlls=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-thread_dlls=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
-export WINEPATH="$prefix/bin;$gcc_dlls;$thread_dlls"
-export QT_PLUGIN_PATH="$prefix/plugins"
 if [ ! -e "$WINEPREFIX/system.reg" ]; then
   wineboot --init >/dev/null 2>&1
 fi
@@ -73,14 +72,15 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   ctest --test-dir "$0" --output-on-failure --timeout 600 -j "$(nproc)" "${@}"
   wineserver --wait' "$build" "$@"
 
-# The manager as a player starts it: the Windows platform plugin on a display, the virtual adapter behind it.
+# The manager as a player starts it: the Windows platform plugin on a display, the virtual adapter behind it; the
+# build's wrapper puts Qt's and the compiler's DLLs on the search path.
 shots="$build/screenshots"
 mkdir -p "$shots"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -euo pipefail
-  wine "$0/src/app/torvane-manager.exe" --virtual-adapter --startup-probe
-  wine "$0/src/app/torvane-manager.exe" --virtual-adapter &
-  sleep 25
+  "$0/wine-run.sh" "$0/src/app/torvane-manager.exe" --virtual-adapter --startup-probe
+  "$0/wine-run.sh" "$0/src/app/torvane-manager.exe" --virtual-adapter &
+  sleep 15
   xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$1/manager-under-wine.png"
   wineserver --kill' "$build" "$shots"
 echo "windows: screenshot in $shots/manager-under-wine.png" >&2
