@@ -13,7 +13,7 @@ packages=(
   xvfb xauth fonts-noto-core locales
   desktop-file-utils appstream
   python3-pyatspi at-spi2-core dbus-daemon
-  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 nsis x11-apps netpbm
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 nsis x11-apps netpbm xdotool
 )
 test_locale=de_DE.UTF-8
 

@@ -82,5 +82,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   "$0/wine-run.sh" "$0/src/app/torvane-manager.exe" --virtual-adapter &
   sleep 15
   xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$1/manager-under-wine.png"
+  # A click on the adapter, where the centred window shows it, opens its configurations.
+  xdotool mousemove 617 473 click 1
+  sleep 4
+  xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$1/home-under-wine.png"
   wineserver --kill' "$build" "$shots"
-echo "windows: screenshot in $shots/manager-under-wine.png" >&2
+echo "windows: screenshots in $shots" >&2
