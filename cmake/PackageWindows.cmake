@@ -22,13 +22,7 @@ set(system_dlls
     oleaut32 psapi setupapi shcore shell32 shlwapi user32 userenv uxtheme version winmm wtsapi32 ws2_32 authz
     comctl32 mpr winspool)
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "${ARGN} failed (${result}):\n${output}")
-  endif()
-  set(output "${output}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/RunOrFail.cmake)
 
 set(stage ${OUTPUT_DIR}/stage)
 set(tree ${stage}/${BASE})

@@ -10,13 +10,7 @@ set(expected
     share/metainfo/${APP_ID}.metainfo.xml)
 list(SORT expected)
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "${ARGN} failed (${result}):\n${output}")
-  endif()
-  set(output "${output}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/RunOrFail.cmake)
 
 function(expect_files what actual)
   list(SORT actual)
