@@ -27,7 +27,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/installer.nsi.in ${PROJEC
 add_custom_target(windows-packages
   COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DOUTPUT_DIR=${PROJECT_BINARY_DIR}/packages
           -DBASE=${TORVANE_PACKAGE_BASE} -DNSIS_SCRIPT=${PROJECT_BINARY_DIR}/packaging/installer.nsi
-          -DOBJDUMP=${CMAKE_OBJDUMP} -P ${PROJECT_SOURCE_DIR}/cmake/PackageWindows.cmake
+          -DOBJDUMP=${CMAKE_OBJDUMP} -DSTRIP=${CMAKE_STRIP} -P ${PROJECT_SOURCE_DIR}/cmake/PackageWindows.cmake
   DEPENDS torvane-manager torvane-cli torvane-emulator
   COMMENT "Making the Windows zip and installer"
   VERBATIM)

@@ -3,7 +3,7 @@
 # Given WINE (the command that runs a Windows program), the installer then installs silently into a folder of the
 # build, the installed command line must run from there alone, and the uninstaller must take everything away again.
 # Run as: cmake -DBUILD_DIR=<build> -DOUTPUT_DIR=<folder> -DBASE=<name> -DNSIS_SCRIPT=<installer.nsi>
-#               -DOBJDUMP=<objdump> [-DWINE=<command>] -P PackageWindows.cmake
+#               -DOBJDUMP=<objdump> -DSTRIP=<strip> [-DWINE=<command>] -P PackageWindows.cmake
 cmake_minimum_required(VERSION 3.25)
 set(expected
     Qt6Core.dll
@@ -31,6 +31,10 @@ run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${tree})
 
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${tree} ${tree}/*)
 list(SORT installed)
+# Without their symbols: the compiler's run-time DLLs alone would be 24 MiB.
+foreach(file ${installed})
+  run(${STRIP} --strip-unneeded ${tree}/${file})
+endforeach()
 list(SORT expected)
 if(NOT installed STREQUAL expected)
   string(REPLACE ";" "\n  " installed_lines "${installed}")
