@@ -28,16 +28,26 @@ export WINEDEBUG=-all
 # No browser engine or .NET runtime: their installers would ask in a window.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# One Wine server for the whole run: left to itself it quits whenever no program runs, and a test starting at that
+# moment loses its connection ("wine client error: recvmsg: Connection reset by peer").
+start_wine() {
+  if [ ! -e "$WINEPREFIX/system.reg" ]; then
+    wineboot --init >/dev/null 2>&1
+  fi
+  wineserver --persistent
+  trap 'wineserver --kill 2>/dev/null || true' EXIT
+  # Wine's own services start with the first program and then live as long as the server: started here, they do
+  # not hold the output of a test's discovery open.
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
 if [ "$mode" = core ]; then
   build=build/mingw
   cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=Debug -DTORVANE_BUILD_GUI=OFF -DTORVANE_BUILD_BENCH=OFF
   cmake --build "$build" -j "$(nproc)"
-  if [ ! -e "$WINEPREFIX/system.reg" ]; then
-    wineboot --init >/dev/null 2>&1
-  fi
+  start_wine
   ctest --test-dir "$build" --output-on-failure --timeout 300 -j "$(nproc)" "$@"
-  wineserver --wait
   exit 0
 fi
 
@@ -63,14 +73,14 @@ if [ "$mode" = package ]; then
   exit 0
 fi
 
-if [ ! -e "$WINEPREFIX/system.reg" ]; then
-  wineboot --init >/dev/null 2>&1
-fi
-# Wine's windows need an X display, even behind Qt's offscreen platform.
+# Wine's windows need an X display, even behind Qt's offscreen platform; its server starts within that display.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -euo pipefail
-  ctest --test-dir "$0" --output-on-failure --timeout 600 -j "$(nproc)" "${@}"
-  wineserver --wait' "$build" "$@"
+  [ -e "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
+  wineserver --persistent
+  trap "wineserver --kill 2>/dev/null || true" EXIT
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+  ctest --test-dir "$0" --output-on-failure --timeout 600 -j "$(nproc)" "${@}"' "$build" "$@"
 
 # The manager as a player starts it: the Windows platform plugin on a display, the virtual adapter behind it; the
 # build's wrapper puts Qt's and the compiler's DLLs on the search path.
