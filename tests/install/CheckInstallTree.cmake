@@ -10,16 +10,7 @@ set(expected
     share/metainfo/${APP_ID}.metainfo.xml)
 list(SORT expected)
 
-include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/RunOrFail.cmake)
-
-function(expect_files what actual)
-  list(SORT actual)
-  if(NOT actual STREQUAL expected)
-    string(REPLACE ";" "\n  " actual_lines "${actual}")
-    string(REPLACE ";" "\n  " expected_lines "${expected}")
-    message(FATAL_ERROR "${what} holds\n  ${actual_lines}\ninstead of\n  ${expected_lines}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScriptHelpers.cmake)
 
 file(REMOVE_RECURSE ${WORK_DIR})
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/prefix)

@@ -1,0 +1,20 @@
+# For cmake -P scripts. run(<command...>) runs a command and stops the script with its output unless it succeeds;
+# its output is left in `output`. expect_files(<what> <files>) stops it unless <files> are exactly `expected`.
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${ARGN} failed (${result}):\n${output}")
+  endif()
+  set(output "${output}" PARENT_SCOPE)
+endfunction()
+
+function(expect_files what actual)
+  list(SORT actual)
+  set(wanted ${expected})
+  list(SORT wanted)
+  if(NOT actual STREQUAL wanted)
+    string(REPLACE ";" "\n  " actual_lines "${actual}")
+    string(REPLACE ";" "\n  " expected_lines "${wanted}")
+    message(FATAL_ERROR "${what} holds\n  ${actual_lines}\ninstead of\n  ${expected_lines}")
+  endif()
+endfunction()
