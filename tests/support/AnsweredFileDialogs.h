@@ -43,7 +43,8 @@ class AnsweredFileDialogs final : public editor::FileDialogs {
  private:
   std::optional<QString> Next() {
     if (answers_.empty()) return std::nullopt;
-    std::optional<QString> next = std::move(answers_.front());
+    // Taken by value before the pop: GCC's -Wmaybe-uninitialized misreads a moved-from optional here.
+    const std::optional<QString> next = answers_.front();
     answers_.pop_front();
     return next;
   }
