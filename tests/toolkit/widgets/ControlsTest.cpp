@@ -10,10 +10,12 @@
 #include "toolkit/Theme.h"
 #include "toolkit/widgets/TestLayouts.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -147,6 +149,62 @@ TEST_F(ControlsTest, ACombosItemSelectComesFromThePlayersChoiceOnly) {
   combo->RemoveAll();
   EXPECT_TRUE(combo->AddItem("  200°"));
   EXPECT_EQ(combo->GetCurSel(), -1);  // filling a combo selects nothing by itself
+}
+
+// Combos paint through one styled combo per look rather than carrying the sheet each: they must come out exactly as
+// a combo that carries it, but for the chevron drawn where the sheet hides Qt's arrow; and a dropped-down list takes
+// its look from the sheet too.
+TEST_F(ControlsTest, CombosLookAsACarriedStyleSheetPaintsThemInEveryState) {
+  auto* control = window_->FindControl<CComboUI>(u"comboKind");
+  ASSERT_TRUE(control->SelectItem(1));
+  QComboBox* combo = control->GetComboBox();
+  QComboBox carrier(window_.get());
+  carrier.addItems({"First", "Second", "Third"});
+  carrier.setCurrentIndex(1);
+  carrier.setGeometry(QRect(QPoint(0, 0), combo->size()));
+  carrier.show();
+  struct State {
+    const char* name;
+    bool hovered;
+    bool focused;
+    bool enabled;
+  };
+  const auto shot = [](QWidget* widget, const State& state) {
+    widget->setAttribute(Qt::WA_UnderMouse, state.hovered);
+    if (state.focused) {
+      widget->setFocus(Qt::TabFocusReason);
+    } else {
+      widget->clearFocus();
+    }
+    // On one backdrop: the round corners show what lies behind.
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(theme::Color(theme::kWindow));
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    QPainter(&image).fillRect(image.width() - 24, 0, 24, image.height(), Qt::black);
+    return image;
+  };
+  const State plain{"plain", false, false, true};
+  QImage unstyled;
+  for (const State& state : {plain, State{"hovered", true, false, true}, State{"focused", false, true, true},
+                             State{"disabled", false, false, false}}) {
+    control->SetEnabled(state.enabled);
+    carrier.setEnabled(state.enabled);
+    carrier.setStyleSheet(theme::NativeStyleSheet(!state.enabled));
+    const QImage painted = shot(combo, state);
+    EXPECT_EQ(painted, shot(&carrier, state)) << state.name;
+    if (state.name == plain.name) {
+      unstyled = painted;
+    } else {
+      EXPECT_NE(painted, unstyled) << state.name;  // each state shows
+    }
+  }
+
+  control->SetEnabled(true);
+  combo->showPopup();
+  const QImage list = combo->view()->grab().toImage();
+  combo->hidePopup();
+  EXPECT_EQ(list.pixelColor(list.width() - 3, list.height() - 3), theme::Color(theme::kPanel));
+  EXPECT_EQ(shot(combo, plain), unstyled);
 }
 
 TEST(LabelTextTest, WideFormsWithoutAGlyphAreDrawnInTheirNormalForm) {
