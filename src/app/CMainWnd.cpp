@@ -274,7 +274,7 @@ void CMainWnd::RefreshSaveButton() {
   EnableControl(u"btnSave", true);
 }
 
-bool CMainWnd::EditsDiffer() const {
+bool CMainWnd::EditsDiffer() {
   const int page = CurrentPage();
   if (page < kPagePlayEdit || page > kPageMacroEditor) return false;
   if (edit_page_.Differs()) return true;

@@ -141,7 +141,7 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   // Where a question or message of a flow shows: over the dialog that is open, else over this window.
   QWidget* BoxOwner();
   // Whether the editing and macro pages hold edits that differ from the record and macros last read or saved.
-  bool EditsDiffer() const;
+  bool EditsDiffer();
   // Whether `read` was read from the adapter that is present now.
   bool IsCurrentRead(const device::ReadResult* read) const;
   void OnReadDone(const device::ReadResult* read);
