@@ -2,7 +2,7 @@
 
 #include "toolkit/AttributeValues.h"
 #include "toolkit/CListLabelElementUI.h"
-#include "toolkit/ComboLook.h"
+#include "toolkit/SheetLooks.h"
 #include "toolkit/TNotifyUI.h"
 #include "toolkit/Theme.h"
 
