@@ -1,5 +1,6 @@
 #include "toolkit/SkinArchive.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <zip.h>
@@ -145,14 +146,17 @@ QPixmap SkinArchive::Image(const QString& name) const {
   const std::optional<std::int64_t> index = IndexOf(name);
   if (!index) return {};
   if (const auto it = image_cache_.constFind(*index); it != image_cache_.constEnd()) return it.value();
+  // Read as the format its name gives: guessing from the bytes loads every image plug-in to ask each one.
+  const QByteArray format = QFileInfo(name).suffix().toLower().toLatin1();
+  const char* const as = format.isEmpty() ? nullptr : format.constData();
   QPixmap pixmap;
   const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
   const bool hidpi = app && app->devicePixelRatio() >= 1.5;
   if (const QString big = HiDpiName(name); hidpi && !big.isEmpty()) {
-    if (const auto data = Read(big); data && pixmap.loadFromData(*data)) pixmap.setDevicePixelRatio(2.0);
+    if (const auto data = Read(big); data && pixmap.loadFromData(*data, as)) pixmap.setDevicePixelRatio(2.0);
   }
   if (pixmap.isNull()) {
-    if (const auto data = Read(name)) pixmap.loadFromData(*data);
+    if (const auto data = Read(name)) pixmap.loadFromData(*data, as);
   }
   image_cache_.insert(*index, pixmap);
   return pixmap;
