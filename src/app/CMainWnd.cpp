@@ -122,6 +122,10 @@ QString CMainWnd::GetSkinFile() const {
   return QStringLiteral("Main_dlg.xml");
 }
 
+QString CMainWnd::BackgroundImage() {
+  return QStringLiteral("main_wnd_init_background.png");
+}
+
 void CMainWnd::InitWindow() {
   platform::SingleInstance::Outcome outcome{};
   instance_ = platform::SingleInstance::TryAcquire(env_.instance_name, &outcome);
@@ -274,7 +278,7 @@ void CMainWnd::RefreshSaveButton() {
   EnableControl(u"btnSave", true);
 }
 
-bool CMainWnd::EditsDiffer() const {
+bool CMainWnd::EditsDiffer() {
   const int page = CurrentPage();
   if (page < kPagePlayEdit || page > kPageMacroEditor) return false;
   if (edit_page_.Differs()) return true;

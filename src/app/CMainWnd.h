@@ -57,6 +57,8 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
 
   QString GetWindowClassName() const override;
   QString GetSkinFile() const override;
+  // The window's background (its layout's root image), which the first paint needs.
+  static QString BackgroundImage();
   void InitWindow() override;
   bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                            const std::any& payload) override;
@@ -141,7 +143,7 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
   // Where a question or message of a flow shows: over the dialog that is open, else over this window.
   QWidget* BoxOwner();
   // Whether the editing and macro pages hold edits that differ from the record and macros last read or saved.
-  bool EditsDiffer() const;
+  bool EditsDiffer();
   // Whether `read` was read from the adapter that is present now.
   bool IsCurrentRead(const device::ReadResult* read) const;
   void OnReadDone(const device::ReadResult* read);

@@ -47,7 +47,6 @@ int RunManager(int argc, char* argv[], AdapterDemo* demo) {
   // Lets Wayland desktops match the window to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TORVANE_APP_ID));
 
-  toolkit::theme::Apply(app);
   QString skin_error;
   auto skin = toolkit::SkinArchive::OpenInPlace(skin::EmbeddedSkinArchive(), &skin_error);
   if (!skin) {
@@ -55,6 +54,9 @@ int RunManager(int argc, char* argv[], AdapterDemo* demo) {
     return 1;
   }
   toolkit::SkinArchive::SetCurrent(std::move(skin));
+  // Decoded beside the theme's font set-up and the building of the window, which come first.
+  toolkit::SkinArchive::Current()->Prefetch(CMainWnd::BackgroundImage());
+  toolkit::theme::Apply(app);
 
   std::unique_ptr<AdapterSource> source;
   switch (options.adapter) {

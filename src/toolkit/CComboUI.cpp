@@ -2,6 +2,7 @@
 
 #include "toolkit/AttributeValues.h"
 #include "toolkit/CListLabelElementUI.h"
+#include "toolkit/SheetLooks.h"
 #include "toolkit/TNotifyUI.h"
 #include "toolkit/Theme.h"
 
@@ -10,26 +11,43 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOptionComboBox>
 
 namespace torvane::toolkit {
 
 namespace {
 
-// The style sheet hides Qt's arrow so that every combo draws the same chevron, which follows the text colour.
+// The style sheet hides Qt's arrow so that every combo draws the same chevron, which follows the text colour. The
+// combo is painted as its sheet paints it, but carries the sheet itself only from its first drop-down on, for the
+// list's look.
 class ChevronComboBox : public QComboBox {
  public:
   using QComboBox::QComboBox;
   bool dimmed = false;
 
+  void SetSheet(const QString& sheet) {
+    if (sheet == sheet_) return;
+    sheet_ = sheet;
+    if (!styleSheet().isEmpty()) setStyleSheet(sheet_);
+    update();
+  }
+
   // The list is made when it first drops down: a page of many combos must not pay for lists nobody opens.
   void showPopup() override {
+    if (styleSheet() != sheet_) setStyleSheet(sheet_);
     view()->setTextElideMode(Qt::ElideRight);
     QComboBox::showPopup();
   }
 
  protected:
-  void paintEvent(QPaintEvent* event) override {
-    QComboBox::paintEvent(event);
+  void paintEvent(QPaintEvent* /*event*/) override {
+    {
+      QPainter painter(this);
+      painter.setPen(palette().color(QPalette::Text));
+      QStyleOptionComboBox option;
+      initStyleOption(&option);
+      PaintComboLook(painter, option, sheet_);
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QPen pen(theme::Color(dimmed ? theme::kTextDisabled : theme::kTextSecondary), 1.6);
@@ -40,6 +58,9 @@ class ChevronComboBox : public QComboBox {
     const QPointF points[] = {c + QPointF(-4, -2), c + QPointF(0, 2), c + QPointF(4, -2)};
     painter.drawPolyline(points, 3);
   }
+
+ private:
+  QString sheet_;
 };
 
 }  // namespace
@@ -139,10 +160,10 @@ void CComboUI::SetAttribute(const QString& name, const QString& value) {
 
 void CComboUI::UpdateStyle() {
   const bool dimmed = !IsEnabledInWindow();
-  static_cast<ChevronComboBox*>(combo_)->dimmed = dimmed;
-  const QString sheet = theme::NativeStyleSheet(dimmed) + padding_sheet_;
-  if (sheet != combo_->styleSheet()) combo_->setStyleSheet(sheet);
-  combo_->update();
+  auto* combo = static_cast<ChevronComboBox*>(combo_);
+  combo->dimmed = dimmed;
+  combo->SetSheet(theme::NativeStyleSheet(dimmed) + padding_sheet_);
+  combo->update();
 }
 
 void CComboUI::changeEvent(QEvent* event) {

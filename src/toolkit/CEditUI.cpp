@@ -3,6 +3,7 @@
 #include "toolkit/AttributeValues.h"
 #include "toolkit/CLabelUI.h"
 #include "toolkit/NumericInput.h"
+#include "toolkit/SheetLooks.h"
 #include "toolkit/TNotifyUI.h"
 #include "toolkit/Theme.h"
 
@@ -86,7 +87,10 @@ void CEditUI::UpdateStyle() {
   if (GetTextColor() && !dimmed) {
     sheet += QStringLiteral("QLineEdit { color: %1; }").arg(theme::Color(GetTextColor()).name(QColor::HexArgb));
   }
-  if (sheet != edit_->styleSheet()) edit_->setStyleSheet(sheet);
+  if (sheet != sheet_) {
+    sheet_ = sheet;
+    UseLineEditLook(*edit_, sheet_);
+  }
   edit_->setFont(ResolvedFont());
 }
 

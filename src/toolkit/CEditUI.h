@@ -45,6 +45,7 @@ class CEditUI : public CControlUI {
   void UpdateStyle();
 
   QLineEdit* edit_;
+  QString sheet_;  // the look the field has, as a style sheet
   NumericRangeValidator* validator_ = nullptr;
   bool number_only_ = false;
   std::optional<long long> min_;

@@ -1,5 +1,6 @@
 #include "toolkit/SkinArchive.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <zip.h>
@@ -28,6 +29,11 @@ struct ZipErrorScope {
 std::unique_ptr<SkinArchive>& CurrentArchive() {
   static std::unique_ptr<SkinArchive> current;
   return current;
+}
+
+bool IsHiDpi() {
+  const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+  return app && app->devicePixelRatio() >= 1.5;
 }
 
 QString HiDpiName(const QString& name) {
@@ -140,22 +146,43 @@ std::optional<QByteArray> SkinArchive::Read(const QString& name) const {
   return data;
 }
 
+SkinArchive::Decoded SkinArchive::Decode(const QString& name, bool hidpi) const {
+  // Read as the format its name gives: guessing from the bytes loads every image plug-in to ask each one.
+  const QByteArray format = QFileInfo(name).suffix().toLower().toLatin1();
+  const char* const as = format.isEmpty() ? nullptr : format.constData();
+  QImage image;
+  if (const QString big = HiDpiName(name); hidpi && !big.isEmpty()) {
+    if (const auto data = Read(big); data && image.loadFromData(*data, as)) return {std::move(image), 2.0};
+  }
+  if (const auto data = Read(name)) image.loadFromData(*data, as);
+  return {std::move(image), 1.0};
+}
+
 QPixmap SkinArchive::Image(const QString& name) const {
   // Cached by member, so every spelling of a name shares one decoded image.
   const std::optional<std::int64_t> index = IndexOf(name);
   if (!index) return {};
   if (const auto it = image_cache_.constFind(*index); it != image_cache_.constEnd()) return it.value();
-  QPixmap pixmap;
-  const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-  const bool hidpi = app && app->devicePixelRatio() >= 1.5;
-  if (const QString big = HiDpiName(name); hidpi && !big.isEmpty()) {
-    if (const auto data = Read(big); data && pixmap.loadFromData(*data)) pixmap.setDevicePixelRatio(2.0);
+  Decoded decoded;
+  if (prefetched_.contains(*index)) {
+    // The thread's copy goes first, so the pixmap takes the image over rather than copying it.
+    const std::shared_future<Decoded> prefetched = prefetched_.take(*index);
+    decoded = prefetched.get();
+  } else {
+    decoded = Decode(name, IsHiDpi());
   }
-  if (pixmap.isNull()) {
-    if (const auto data = Read(name)) pixmap.loadFromData(*data);
-  }
+  QPixmap pixmap = QPixmap::fromImage(std::move(decoded.image));
+  if (!pixmap.isNull()) pixmap.setDevicePixelRatio(decoded.ratio);
   image_cache_.insert(*index, pixmap);
   return pixmap;
+}
+
+void SkinArchive::Prefetch(const QString& name) {
+  const std::optional<std::int64_t> index = IndexOf(name);
+  if (!index || image_cache_.contains(*index) || prefetched_.contains(*index)) return;
+  const bool hidpi = IsHiDpi();  // asked here: the application is the UI thread's
+  prefetched_.insert(*index,
+                     std::async(std::launch::async, [this, name, hidpi] { return Decode(name, hidpi); }).share());
 }
 
 void SkinArchive::SetCurrent(std::unique_ptr<SkinArchive> archive) {

@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -41,6 +43,9 @@ class SkinArchive {
   // The decoded image, cached (UI thread only, like every pixmap); a null pixmap when the member is missing or not an
   // image. A member "name@2x.png" beside "name.png" is preferred on screens with a device pixel ratio of 1.5 or more.
   QPixmap Image(const QString& name) const;
+  // Starts decoding the image on a thread of its own, for one that a first paint needs while the window is still
+  // being built; Image() then takes it from there rather than decoding it again.
+  void Prefetch(const QString& name);
 
   // The process-wide archive (nullptr until set). Setting replaces and destroys the previous one.
   static void SetCurrent(std::unique_ptr<SkinArchive> archive);
@@ -52,6 +57,12 @@ class SkinArchive {
   static std::unique_ptr<SkinArchive> OpenBuffer(std::unique_ptr<Handles> handles, std::span<const std::uint8_t> bytes,
                                                  QString* error);
   std::optional<std::int64_t> IndexOf(const QString& name) const;
+  struct Decoded {
+    QImage image;
+    qreal ratio = 1.0;
+  };
+  // The member decoded, the "@2x" one where `hidpi` asks for it and there is one.
+  Decoded Decode(const QString& name, bool hidpi) const;
 
   std::unique_ptr<Handles> handles_;
   // Names match without regard to case, but an exact match wins: two game
@@ -60,6 +71,7 @@ class SkinArchive {
   QHash<QString, std::int64_t> index_by_lower_name_;
   mutable std::mutex mutex_;
   mutable QHash<std::int64_t, QPixmap> image_cache_;
+  mutable QHash<std::int64_t, std::shared_future<Decoded>> prefetched_;  // waited for before the zip closes
 };
 
 }  // namespace torvane::toolkit

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -267,11 +268,64 @@ TEST_F(MacroPagesTest, RowsAreAddedRemovedAndMovedWithinOneToSixtySevenSteps) {
   EXPECT_EQ(two->steps[2].hold_time.get(), 300);
 
   Edit(1);
-  ASSERT_EQ(Rows()->GetCount(), 67);
-  ClickRow(10, "item_addbtn");
+  ASSERT_EQ(window->macro_editor().RowCount(), 67);
+  ClickRow(10, "item_addbtn");  // with rows still waiting to be built: they count
   EXPECT_EQ(Rows()->GetCount(), 67);
   EXPECT_EQ(Number(66), QStringLiteral("67"));
   EXPECT_TRUE(MessageBoxAnswers::Shown().isEmpty());
+}
+
+// A long macro's rows out of sight are built on the turns after it opens; whatever reads the editor before then
+// (comparing for the Save button, leaving, saving, the adapter going) gets every step.
+TEST_F(MacroPagesTest, EveryStepOfAMacroJustOpenedReachesWhatReadsTheEditor) {
+  std::array<model::MacroStep, model::kMacroSteps> steps{};
+  OpenManager(-1, [this, &steps] {
+    AddMacro("One", 1);
+    model::MacroRecord& full = AddMacro("Full", 67);
+    for (std::size_t i = 0; i < model::kMacroSteps; ++i) {
+      full.steps[i].buttons = {static_cast<std::uint8_t>(1 + i % 26), 0, 0, 0, static_cast<std::uint8_t>(26 - i % 26)};
+    }
+    steps = full.steps;
+  });
+  const auto holds_every_step = [&steps](const model::MacroRecord* macro) {
+    return macro != nullptr && macro->step_count == 67 &&
+           std::memcmp(macro->steps.data(), steps.data(), sizeof(steps)) == 0;
+  };
+  const auto open_full = [this] {
+    // After a short macro, so that the long one's rows are built anew.
+    Edit(0);
+    Click(u"closebtn");
+    Edit(1);
+    EXPECT_LT(Rows()->GetCount(), 67);
+  };
+
+  open_full();
+  auto* cell = static_cast<toolkit::CComboUI*>(RowPart(0, "button1_combo"));
+  ASSERT_TRUE(cell->SelectItem(4, false, true));
+  ASSERT_TRUE(cell->SelectItem(0, false, true));
+  EXPECT_EQ(Control(u"btnSave")->GetText(), QStringLiteral("Save"));
+  Click(u"closebtn");
+
+  open_full();
+  Click(u"closebtn");
+  EXPECT_TRUE(holds_every_step(Macro("Full")));
+
+  open_full();
+  window->FindControl<toolkit::CComboUI>(u"comboTriggerBehavior")->SelectItem(2, false, true);  // something to save
+  MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
+  Click(u"btnSave");
+  ASSERT_EQ(Messages(), QStringList({"\nSave successfully!"}));
+  model::MacroBlock stored{};
+  const auto bytes = adapter.ReadFlash(model::kMacroBlockAddress, sizeof(model::MacroBlock));
+  ASSERT_EQ(bytes.size(), sizeof(stored));
+  std::memcpy(static_cast<void*>(&stored), bytes.data(), sizeof(stored));
+  EXPECT_TRUE(holds_every_step(model::FindMacro(stored, Owner(), "Full", Record().host_type())));
+  Click(u"closebtn");
+
+  open_full();
+  adapter.Unplug();
+  ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceRemove; }));
+  EXPECT_TRUE(holds_every_step(Macro("Full")));
 }
 
 TEST_F(MacroPagesTest, HoldTimesBelowEightWarnAndEmptyOnesShowTheStoredTime) {
@@ -424,7 +478,7 @@ TEST_F(MacroPagesTest, AHostileMacroBlockOpensAndIsCorrectedOnTheWayOut) {
   });
   ASSERT_GE(Cards()->GetCount(), 1);
   Edit(0);
-  ASSERT_EQ(Rows()->GetCount(), 67);
+  ASSERT_EQ(window->macro_editor().RowCount(), 67);
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
   Click(u"closebtn");
   EXPECT_EQ(Messages(), QStringList({kHoldTime}));  // one warning for every row
@@ -475,7 +529,8 @@ TEST_F(MacroPagesTest, TheManagerAndAFullEditorRender) {
   Cards()->SelectItem(1);
   SaveRendering(QStringLiteral("main_page6_macro_manager.png"));
   Edit(0);
-  ASSERT_EQ(Rows()->GetCount(), 67);
+  // The rows out of sight come on the next turns of the event loop.
+  ASSERT_TRUE(WaitUntil([this] { return Rows()->GetCount() == 67; }));
   Rows()->SelectItem(1);
   SaveRendering(QStringLiteral("main_page7_macro_editor_67_steps.png"));
   // The rows scroll inside the page; the window keeps its size.

@@ -176,6 +176,7 @@ TEST_F(PageRenderTest, TheLayoutHasEveryNamedPageAndControl) {
   EXPECT_FALSE(Control(u"btnSave")->IsEnabled());
   EXPECT_EQ(Control(u"btnSave")->GetText(), QStringLiteral("Save"));
   EXPECT_EQ(Control(u"layWndBackground")->GetBkImage(), QStringLiteral("main_wnd_init_background.png"));
+  EXPECT_EQ(app::CMainWnd::BackgroundImage(), Control(u"layWndBackground")->GetBkImage());  // decoded ahead
   // The pages' own texts, blanks included.
   const auto texts = [this](const char16_t* page) {
     QStringList list;

@@ -6,8 +6,9 @@
 
 namespace torvane::imagegen {
 
-// Encodes the image as a PNG at the strongest compression and writes it unless the file already holds exactly
-// those bytes, so that an unchanged image keeps its time stamp and the build does not repack the skin for it.
+// Encodes the image as a PNG at the strongest compression (an opaque one unfiltered where that is no larger, see
+// UnfilteredPng.h) and writes it unless the file already holds exactly those bytes, so that an unchanged image keeps
+// its time stamp and the build does not repack the skin for it.
 // Throws std::runtime_error on failure.
 void SavePng(const QImage& image, const QString& path);
 

@@ -1,12 +1,17 @@
 #include "editor/macros/MacroEditorPage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "dialogs/MessageBoxCodes.h"
 #include "dialogs/MessageBoxes.h"
@@ -38,6 +43,28 @@ constexpr char16_t kHotKeyButton[] = u"btnMacroHotMapKey";
 constexpr char16_t kTriggerCombo[] = u"comboTriggerBehavior";
 constexpr char16_t kHoldEdit[] = u"hold_time_edit";
 constexpr char16_t kRowTemplate[] = u"macro_listitem.xml";
+// Rows built on one turn of the event loop while the rest wait: well inside a frame.
+constexpr std::size_t kRowsPerTurn = 12;
+
+// Starts the row timer when the step list paints with rows waiting: the rows out of sight are built once the page
+// is on screen, not before its first paint.
+class AfterListPaint : public QObject {
+ public:
+  explicit AfterListPaint(QTimer& timer, std::function<bool()> waiting) : timer_(timer), waiting_(std::move(waiting)) {}
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    // Started from the next turn: a timer started now would run in this one, before the frame is out.
+    if (event->type() == QEvent::Paint && !timer_.isActive() && waiting_()) {
+      QMetaObject::invokeMethod(&timer_, qOverload<>(&QTimer::start), Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  QTimer& timer_;
+  std::function<bool()> waiting_;
+};
 
 model::MacroStep EmptyStep() {
   model::MacroStep step{};
@@ -48,17 +75,55 @@ model::MacroStep EmptyStep() {
 }  // namespace
 
 MacroEditorPage::MacroEditorPage(EditorHost& host, KeyMapping& keys)
-    : host_(host), keys_(keys), button_names_(std::make_unique<MacroButtonModels>()) {}
+    : host_(host),
+      keys_(keys),
+      button_names_(std::make_unique<MacroButtonModels>()),
+      row_timer_(std::make_unique<QTimer>()) {
+  row_timer_->setInterval(0);
+  row_timer_->callOnTimeout([this] { BuildWaitingRows(kRowsPerTurn); });
+  paint_watch_ =
+      std::make_unique<AfterListPaint>(*row_timer_, [this] { return next_waiting_ < waiting_steps_.size(); });
+}
 
 MacroEditorPage::~MacroEditorPage() = default;
 
 toolkit::CListUI* MacroEditorPage::List() const {
-  return host_.Window().FindControl<toolkit::CListUI>(kStepList);
+  if (!list_) {
+    list_ = host_.Window().FindControl<toolkit::CListUI>(kStepList);
+    if (list_) list_->installEventFilter(paint_watch_.get());
+  }
+  return list_;
 }
 
 int MacroEditorPage::RowCount() const {
   const toolkit::CListUI* list = List();
-  return list != nullptr ? list->GetCount() : 0;
+  return list != nullptr ? list->GetCount() + static_cast<int>(waiting_steps_.size() - next_waiting_) : 0;
+}
+
+void MacroEditorPage::BuildAllRows() {
+  BuildWaitingRows(waiting_steps_.size());
+}
+
+void MacroEditorPage::BuildWaitingRows(std::size_t count) {
+  toolkit::CListUI* list = List();
+  for (; count > 0 && next_waiting_ < waiting_steps_.size(); --count, ++next_waiting_) {
+    AddRow(list->GetCount(), waiting_steps_[next_waiting_]);
+  }
+  if (next_waiting_ < waiting_steps_.size()) return;
+  waiting_steps_.clear();
+  next_waiting_ = 0;
+  row_timer_->stop();
+}
+
+int MacroEditorPage::RowsInSight() const {
+  const toolkit::CListUI* list = List();
+  if (list->GetCount() == 0) return 1;  // the first row tells how high rows are
+  const int row_height = std::max(1, list->GetItemAt(0)->GetFixedHeight());
+  // The list ends no lower than the window does. Its own height is not known before its page has been laid out, and
+  // its top then lies no lower than where it will be shown, which only counts more rows.
+  const QWidget& window = host_.Window();
+  const int top = std::clamp(list->mapTo(&window, QPoint(0, 0)).y(), 0, window.height());
+  return (window.height() - top) / row_height + 1;
 }
 
 int MacroEditorPage::Host() const {
@@ -77,6 +142,10 @@ bool MacroEditorPage::Open(model::ConfigRecord& owner, const std::string& name) 
   if (macro == nullptr || list == nullptr) return false;
   owner_ = &owner;
   name_ = name;
+  // Rows still waiting from the macro shown before are not this one's.
+  waiting_steps_.clear();
+  next_waiting_ = 0;
+  row_timer_->stop();
   // One layout pass for the whole page rather than one per row.
   list->setUpdatesEnabled(false);
   const int steps = static_cast<int>(macro->used_steps());
@@ -89,8 +158,17 @@ bool MacroEditorPage::Open(model::ConfigRecord& owner, const std::string& name) 
     row.UseButtonNames(button_names_->ForHost(Host()));
     row.Show(steps == 0 ? EmptyStep() : macro->steps[static_cast<std::size_t>(i)], Host());
   }
-  for (int i = list->GetCount(); i < steps; ++i) InsertStepRow(i, macro->steps[static_cast<std::size_t>(i)]);
-  if (list->GetCount() == 0) InsertStepRow(0, EmptyStep());
+  // The rows out of sight are built on the next turns, but a screen reader is given the whole list at once.
+  const bool all_now = QAccessible::isActive();
+  for (int i = list->GetCount(); i < steps; ++i) {
+    const model::MacroStep& step = macro->steps[static_cast<std::size_t>(i)];
+    if (waiting_steps_.empty() && (all_now || i < RowsInSight())) {
+      AddRow(i, step);
+    } else {
+      waiting_steps_.push_back(step);
+    }
+  }
+  if (list->GetCount() == 0) AddRow(0, EmptyStep());
   list->setUpdatesEnabled(true);
   list->SetScrollPos(0);
   ShowHeader(*macro);
@@ -114,6 +192,11 @@ void MacroEditorPage::ShowHeader(const model::MacroRecord& macro) {
 }
 
 bool MacroEditorPage::InsertStepRow(int at, const model::MacroStep& step) {
+  BuildAllRows();
+  return AddRow(at, step);
+}
+
+bool MacroEditorPage::AddRow(int at, const model::MacroStep& step) {
   toolkit::CListUI* list = List();
   if (list == nullptr || list->GetCount() >= kMaxRows || at < 0 || at > list->GetCount()) return false;
   toolkit::WindowImplBase& window = host_.Window();
@@ -157,6 +240,7 @@ void MacroEditorPage::AddStepAfter(int row) {
 }
 
 void MacroEditorPage::RemoveStep(int row) {
+  BuildAllRows();
   toolkit::CListUI* list = List();
   if (list->GetCount() < 2) return;
   // The keyboard stays on the same tool of the row that takes this one's place.
@@ -170,6 +254,7 @@ void MacroEditorPage::RemoveStep(int row) {
 }
 
 void MacroEditorPage::MoveStep(int row, int by) {
+  BuildAllRows();
   toolkit::CListUI* list = List();
   const int target = row + by;
   if (target < 0 || target >= list->GetCount()) return;
@@ -206,9 +291,10 @@ int MacroEditorPage::RestoredHoldTime(int row) const {
   return stored < model::kMinHoldTime ? kNewStepHoldTime : stored;
 }
 
-bool MacroEditorPage::Differs(const model::MacroBlock& snapshot) const {
+bool MacroEditorPage::Differs(const model::MacroBlock& snapshot) {
   const model::MacroRecord* macro = Macro();
   if (macro == nullptr) return false;
+  BuildAllRows();
   toolkit::WindowImplBase& window = host_.Window();
   // A typed name counts as a change until its check has run.
   if (const auto* edit = window.FindControl(kNameEdit); edit && edit->GetText() != shown_name_) return true;
@@ -256,6 +342,7 @@ void MacroEditorPage::CheckName(bool ask) {
 
 void MacroEditorPage::Store(bool ask) {
   if (owner_ == nullptr) return;
+  BuildAllRows();
   CheckName(ask);
   toolkit::CListUI* list = List();
   const int rows = std::min(list->GetCount(), kMaxRows);

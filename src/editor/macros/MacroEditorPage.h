@@ -1,13 +1,17 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "toolkit/CDialogBuilder.h"
+
+class QTimer;
 
 namespace torvane::model {
 struct ConfigRecord;
@@ -29,7 +33,9 @@ class MacroButtonModels;
 class MacroStepRow;
 
 // The macro editor page: one macro's name, hot key, trigger mode and its steps as rows of "macro_listview". The
-// rows, name and mode reach the macro when the page is left (Store); the hot key goes into it at once.
+// rows, name and mode reach the macro when the page is left (Store); the hot key goes into it at once. Opening
+// builds the rows the list shows at once and the rest on the next turns of the event loop; whatever reads or
+// changes the rows builds every one first (BuildAllRows).
 class MacroEditorPage {
  public:
   static constexpr int kMaxRows = 67;
@@ -48,16 +54,25 @@ class MacroEditorPage {
   // Handles the editor's notifications; false for anything else.
   bool Notify(toolkit::TNotifyUI& msg);
   // Whether the macro block, with the page stored as it stands, would differ from `snapshot`.
-  bool Differs(const model::MacroBlock& snapshot) const;
+  bool Differs(const model::MacroBlock& snapshot);
 
   // Inserts a row showing `step` at `at` and renumbers the rows from there; false when 67 rows exist already.
   bool InsertStepRow(int at, const model::MacroStep& step);
+  // The rows shown and still to be built.
   int RowCount() const;
+  // Builds the rows still to be built now.
+  void BuildAllRows();
   toolkit::CListUI* List() const;
   // The macro shown, or null.
   model::MacroRecord* Macro() const;
 
  private:
+  // InsertStepRow over the rows built so far.
+  bool AddRow(int at, const model::MacroStep& step);
+  // Builds up to `count` of the rows still to be built, in order.
+  void BuildWaitingRows(std::size_t count);
+  // At least as many rows as the list shows at once.
+  int RowsInSight() const;
   void AddStepAfter(int row);
   void RemoveStep(int row);
   void MoveStep(int row, int by);
@@ -82,6 +97,11 @@ class MacroEditorPage {
   QString shown_name_;  // the name as the edit showed it
   std::unique_ptr<MacroButtonModels> button_names_;
   toolkit::CDialogBuilder row_template_;
+  mutable QPointer<toolkit::CListUI> list_;      // found once: a look-up walks the whole window
+  std::vector<model::MacroStep> waiting_steps_;  // the steps whose rows come after the rows built, in order
+  std::size_t next_waiting_ = 0;
+  std::unique_ptr<QTimer> row_timer_;
+  std::unique_ptr<QObject> paint_watch_;  // starts the timer when the list paints
 };
 
 }  // namespace torvane::editor

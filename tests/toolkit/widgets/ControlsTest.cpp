@@ -10,10 +10,12 @@
 #include "toolkit/Theme.h"
 #include "toolkit/widgets/TestLayouts.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -147,6 +149,113 @@ TEST_F(ControlsTest, ACombosItemSelectComesFromThePlayersChoiceOnly) {
   combo->RemoveAll();
   EXPECT_TRUE(combo->AddItem("  200°"));
   EXPECT_EQ(combo->GetCurSel(), -1);  // filling a combo selects nothing by itself
+}
+
+// A field's state for the look tests, put on the widget itself.
+struct FieldState {
+  const char* name;
+  bool hovered;
+  bool focused;
+  bool enabled;
+};
+constexpr FieldState kPlain{"plain", false, false, true};
+constexpr FieldState kStates[] = {
+    kPlain, {"hovered", true, false, true}, {"focused", false, true, true}, {"disabled", false, false, false}};
+
+QImage Shot(QWidget* widget, const FieldState& state) {
+  widget->setAttribute(Qt::WA_UnderMouse, state.hovered);
+  if (state.focused) {
+    widget->setFocus(Qt::TabFocusReason);
+  } else {
+    widget->clearFocus();
+  }
+  // On one backdrop: the round corners show what lies behind.
+  QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(theme::Color(theme::kWindow));
+  widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+  return image;
+}
+
+// The combo's chevron covered: the sheet hides Qt's arrow, and the combo draws its own there.
+QImage ComboShot(QWidget* widget, const FieldState& state) {
+  QImage image = Shot(widget, state);
+  QPainter(&image).fillRect(image.width() - 24, 0, 24, image.height(), Qt::black);
+  return image;
+}
+
+// Fields look as if they carried their style sheet, without carrying it (see SheetLooks.h): each must come out
+// exactly as a field that carries it, in every state; a combo's dropped-down list takes its look from the sheet.
+TEST_F(ControlsTest, CombosLookAsACarriedStyleSheetPaintsThemInEveryState) {
+  auto* control = window_->FindControl<CComboUI>(u"comboKind");
+  ASSERT_TRUE(control->SelectItem(1));
+  QComboBox* combo = control->GetComboBox();
+  QComboBox carrier(window_.get());
+  carrier.addItems({"First", "Second", "Third"});
+  carrier.setCurrentIndex(1);
+  carrier.setGeometry(QRect(QPoint(0, 0), combo->size()));
+  carrier.show();
+  QImage unstyled;
+  for (const FieldState& state : kStates) {
+    control->SetEnabled(state.enabled);
+    carrier.setEnabled(state.enabled);
+    carrier.setStyleSheet(theme::NativeStyleSheet(!state.enabled));
+    const QImage painted = ComboShot(combo, state);
+    EXPECT_EQ(painted, ComboShot(&carrier, state)) << state.name;
+    if (state.name == kPlain.name) {
+      unstyled = painted;
+    } else {
+      EXPECT_NE(painted, unstyled) << state.name;  // each state shows
+    }
+  }
+
+  control->SetEnabled(true);
+  combo->showPopup();
+  const QImage list = combo->view()->grab().toImage();
+  combo->hidePopup();
+  EXPECT_EQ(list.pixelColor(list.width() - 3, list.height() - 3), theme::Color(theme::kPanel));
+  EXPECT_EQ(ComboShot(combo, kPlain), unstyled);
+}
+
+TEST_F(ControlsTest, EditsLookAsACarriedStyleSheetPaintsThemInEveryState) {
+  auto* control = window_->FindControl<CEditUI>(u"editName");
+  control->SetText("Call of Duty");
+  QLineEdit* edit = control->GetLineEdit();
+  QLineEdit carrier("Call of Duty", window_.get());
+  carrier.setFont(edit->font());
+  carrier.setGeometry(QRect(QPoint(0, 0), edit->size()));
+  carrier.show();
+  const auto compare = [&](const FieldState& state, const QString& sheet) {
+    carrier.setStyleSheet(sheet);
+    const QImage painted = Shot(edit, state);
+    EXPECT_EQ(painted, Shot(&carrier, state)) << state.name;
+    return painted;
+  };
+  QImage unstyled;
+  for (const FieldState& state : kStates) {
+    control->SetEnabled(state.enabled);
+    carrier.setEnabled(state.enabled);
+    const QImage painted = compare(state, theme::NativeStyleSheet(!state.enabled));
+    if (state.name == kPlain.name) {
+      unstyled = painted;
+    } else {
+      EXPECT_NE(painted, unstyled) << state.name;
+    }
+  }
+
+  control->SetEnabled(true);
+  carrier.setEnabled(true);
+  edit->selectAll();
+  carrier.selectAll();
+  compare({"selected", false, true, true}, theme::NativeStyleSheet());
+  control->SetAttribute("tipvalue", "Game name");
+  control->SetText(QString());
+  carrier.setPlaceholderText("Game name");
+  carrier.clear();
+  compare({"hint", false, false, true}, theme::NativeStyleSheet());
+  control->SetText("Call of Duty");
+  control->SetAttribute("textcolor", "#FFFF5A5A");
+  carrier.setText("Call of Duty");
+  compare({"coloured", false, false, true}, theme::NativeStyleSheet() + "QLineEdit { color: #ffff5a5a; }");
 }
 
 TEST(LabelTextTest, WideFormsWithoutAGlyphAreDrawnInTheirNormalForm) {

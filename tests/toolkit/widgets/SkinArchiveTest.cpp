@@ -77,14 +77,23 @@ TEST(SkinArchiveTest, AMemberWhoseChecksumDisagreesReadsAsMissing) {
 TEST(SkinArchiveTest, ImagesDecodeOnceAndUndecodableOnesAreNull) {
   const QByteArray png = testing::SolidPng(12, 8, 0xFF007DFF);
   const QByteArray zip = testing::BuildZip({{"dot.png", png}, {"bad.png", "not an image"}});
-  const auto archive = SkinArchive::Open(Bytes(zip));
-  ASSERT_TRUE(archive);
-  const QPixmap first = archive->Image("DOT.png");
-  ASSERT_FALSE(first.isNull());
-  EXPECT_EQ(first.size(), QSize(12, 8));
-  EXPECT_EQ(archive->Image("dot.png").cacheKey(), first.cacheKey());
-  EXPECT_TRUE(archive->Image("bad.png").isNull());
-  EXPECT_TRUE(archive->Image("none.png").isNull());
+  // Decoded when first asked for, or ahead on a thread of its own: the same either way.
+  for (const bool ahead : {false, true}) {
+    const auto archive = SkinArchive::Open(Bytes(zip));
+    ASSERT_TRUE(archive);
+    if (ahead) {
+      for (const char* name : {"dot.png", "bad.png", "none.png"}) archive->Prefetch(name);
+    }
+    const QPixmap first = archive->Image("DOT.png");
+    ASSERT_FALSE(first.isNull()) << ahead;
+    EXPECT_EQ(first.size(), QSize(12, 8)) << ahead;
+    EXPECT_EQ(first.toImage().pixel(5, 4), 0xFF007DFFu) << ahead;
+    EXPECT_EQ(archive->Image("dot.png").cacheKey(), first.cacheKey()) << ahead;
+    EXPECT_TRUE(archive->Image("bad.png").isNull()) << ahead;
+    EXPECT_TRUE(archive->Image("none.png").isNull()) << ahead;
+  }
+  // An archive that goes with a decode under way waits for it.
+  SkinArchive::Open(Bytes(zip))->Prefetch("dot.png");
 }
 
 TEST(SkinArchiveTest, TheCurrentArchiveIsReplacedAsAWhole) {
