@@ -4,7 +4,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QRegularExpression>
 
 namespace torvane::toolkit {
 
@@ -37,14 +36,24 @@ void CLabelUI::SetMultiLine(bool on) {
 Qt::Alignment CLabelUI::ParseAlign(QStringView value, Qt::Alignment base) {
   Qt::Alignment h = base & Qt::AlignHorizontal_Mask;
   Qt::Alignment v = base & Qt::AlignVertical_Mask;
-  static const QRegularExpression separators(QStringLiteral("[^A-Za-z]+"));
-  for (const QString& word : value.toString().split(separators, Qt::SkipEmptyParts)) {
+  // Words are the runs of ASCII letters; anything else separates them. Scanned by hand, since a regular
+  // expression here would load the regex engine into every start-up for one attribute.
+  const auto is_letter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+  for (qsizetype i = 0; i < value.size();) {
+    if (!is_letter(value[i])) {
+      ++i;
+      continue;
+    }
+    qsizetype end = i;
+    while (end < value.size() && is_letter(value[end])) ++end;
+    const QStringView word = value.sliced(i, end - i);
     if (NameIs(word, u"left")) h = Qt::AlignLeft;
     if (NameIs(word, u"center")) h = Qt::AlignHCenter;
     if (NameIs(word, u"right")) h = Qt::AlignRight;
     if (NameIs(word, u"top")) v = Qt::AlignTop;
     if (NameIs(word, u"vcenter")) v = Qt::AlignVCenter;
     if (NameIs(word, u"bottom")) v = Qt::AlignBottom;
+    i = end;
   }
   return h | v;
 }

@@ -1,7 +1,9 @@
 #include "toolkit/SkinArchive.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 
 #include <zip.h>
 
@@ -40,6 +42,17 @@ QString HiDpiName(const QString& name) {
   const qsizetype dot = name.lastIndexOf(u'.');
   if (dot <= 0) return {};
   return name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
+}
+
+QImage DecodeAs(const QByteArray& data, const QByteArray& format) {
+  // Read as the format the name gives, and ask no plug-in but that format's own: guessing, or even naming a
+  // built-in format with detection left on, loads every image plug-in (and the libraries behind them) to ask each.
+  QBuffer buffer;
+  buffer.setData(data);
+  if (!buffer.open(QIODevice::ReadOnly)) return {};
+  QImageReader reader(&buffer, format);
+  reader.setAutoDetectImageFormat(format.isEmpty());
+  return reader.read();
 }
 
 }  // namespace
@@ -147,15 +160,14 @@ std::optional<QByteArray> SkinArchive::Read(const QString& name) const {
 }
 
 SkinArchive::Decoded SkinArchive::Decode(const QString& name, bool hidpi) const {
-  // Read as the format its name gives: guessing from the bytes loads every image plug-in to ask each one.
   const QByteArray format = QFileInfo(name).suffix().toLower().toLatin1();
-  const char* const as = format.isEmpty() ? nullptr : format.constData();
-  QImage image;
   if (const QString big = HiDpiName(name); hidpi && !big.isEmpty()) {
-    if (const auto data = Read(big); data && image.loadFromData(*data, as)) return {std::move(image), 2.0};
+    if (const auto data = Read(big)) {
+      if (QImage image = DecodeAs(*data, format); !image.isNull()) return {std::move(image), 2.0};
+    }
   }
-  if (const auto data = Read(name)) image.loadFromData(*data, as);
-  return {std::move(image), 1.0};
+  const auto data = Read(name);
+  return {data ? DecodeAs(*data, format) : QImage(), 1.0};
 }
 
 QPixmap SkinArchive::Image(const QString& name) const {

@@ -1,4 +1,5 @@
 #include "toolkit/AttributeValues.h"
+#include "toolkit/CLabelUI.h"
 #include "toolkit/NumericInput.h"
 #include "toolkit/TListInfoUI.h"
 
@@ -57,6 +58,26 @@ TEST(AttributeValuesTest, ListItemAttributesFollowTheirOwnParsingRules) {
   EXPECT_EQ(ApplyListInfoAttribute(info, "itemtextpadding", "4,5"), ListInfoChange::kRelayout);
   EXPECT_EQ(info.text_padding, QMargins(4, 5, 0, 0));
   EXPECT_EQ(ApplyListInfoAttribute(info, "columns", "3"), ListInfoChange::kNone);
+}
+
+TEST(AttributeValuesTest, LabelAlignmentReadsWholeWordsAndKeepsTheOtherAxis) {
+  const Qt::Alignment base = Qt::AlignLeft | Qt::AlignTop;
+  const struct {
+    const char* value;
+    Qt::Alignment expected;
+  } cases[] = {
+      {"center", Qt::AlignHCenter | Qt::AlignTop},
+      {"right,bottom", Qt::AlignRight | Qt::AlignBottom},
+      {"  VCenter | right ", Qt::AlignRight | Qt::AlignVCenter},
+      // "vcenter" is a word of its own, not "center" with a prefix.
+      {"vcenter", Qt::AlignLeft | Qt::AlignVCenter},
+      {"centered", base},
+      {"", base},
+      {"left2center", Qt::AlignHCenter | Qt::AlignTop},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CLabelUI::ParseAlign(QString::fromLatin1(c.value), base), c.expected) << c.value;
+  }
 }
 
 TEST(NumericInputTest, TypingCannotLeaveTheRange) {
