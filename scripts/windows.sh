@@ -30,12 +30,17 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # One Wine server for the whole run: left to itself it quits whenever no program runs, and a test starting at that
 # moment loses its connection ("wine client error: recvmsg: Connection reset by peer").
+# The persistent server starts first, so a new prefix's set-up runs on it too: started by that set-up, a server of
+# its own would still quit when idle, and a second one cannot start beside it. One left over from a run that was
+# cut short goes first.
 start_wine() {
+  mkdir -p "$WINEPREFIX"
+  wineserver --kill 2>/dev/null || true
+  wineserver --persistent
+  trap 'wineserver --kill 2>/dev/null || true' EXIT
   if [ ! -e "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1
   fi
-  wineserver --persistent
-  trap 'wineserver --kill 2>/dev/null || true' EXIT
   # Wine's own services start with the first program and then live as long as the server: started here, they do
   # not hold the output of a test's discovery open.
   wine cmd /c exit </dev/null >/dev/null 2>&1
@@ -74,12 +79,10 @@ if [ "$mode" = package ]; then
 fi
 
 # Wine's windows need an X display, even behind Qt's offscreen platform; its server starts within that display.
+export -f start_wine
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -euo pipefail
-  [ -e "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
-  wineserver --persistent
-  trap "wineserver --kill 2>/dev/null || true" EXIT
-  wine cmd /c exit </dev/null >/dev/null 2>&1
+  start_wine
   ctest --test-dir "$0" --output-on-failure --timeout 600 -j "$(nproc)" "${@}"' "$build" "$@"
 
 # The manager as a player starts it: the Windows platform plugin on a display, the virtual adapter behind it; the

@@ -1,7 +1,6 @@
 #include "support/MainWindowFixture.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QPainter>
 #include <QPixmap>
 #include <QTest>
@@ -18,12 +17,6 @@ namespace torvane::testing {
 
 bool WaitUntil(const std::function<bool()>& done, int timeout_ms) {
   return QTest::qWaitFor([&] { return done(); }, timeout_ms);
-}
-
-QString RenderPath(const QString& file_name) {
-  const QString folder = qEnvironmentVariable("TORVANE_RENDER_DIR");
-  if (folder.isEmpty() || !QDir().mkpath(folder)) return {};
-  return QDir(folder).filePath(file_name);
 }
 
 MainWindowFixture::MainWindowFixture() {

@@ -15,15 +15,13 @@
 #include "app/demo/VirtualAdapterSource.h"
 #include "emulator/VirtualAdapter.h"
 #include "support/ModalAction.h"
+#include "support/RenderPath.h"
 
 namespace torvane::testing {
 
 // Waits, handling events, until `done` holds or `timeout_ms` passes; true when it holds.
 // Generous: a loaded machine under the sanitizers takes seconds for what is usually instant.
 bool WaitUntil(const std::function<bool()>& done, int timeout_ms = 20000);
-
-// Where a test writes a rendering for people to look at; empty when the build names no folder.
-QString RenderPath(const QString& file_name);
 
 // A main window over an in-process virtual adapter, with a lock name of its own so tests never meet a running
 // program or each other. Message boxes are answered from MessageBoxAnswers.

@@ -52,12 +52,6 @@ void InstallTestSkin(const ZipMembers& extra) {
   toolkit::SkinArchive::SetCurrent(std::move(archive));
 }
 
-QString RenderPath(const QString& file_name) {
-  const QString dir = qEnvironmentVariable("TORVANE_RENDER_DIR");
-  if (dir.isEmpty() || !QDir().mkpath(dir)) return {};
-  return QDir(dir).filePath(file_name);
-}
-
 QByteArray SolidPng(int width, int height, unsigned argb) {
   QImage image(width, height, QImage::Format_ARGB32);
   image.fill(argb);
