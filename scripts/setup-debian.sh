@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config dpkg-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libhidapi-dev libudev-dev libzip-dev zlib1g-dev libssl-dev nlohmann-json3-dev
+  libhidapi-dev libudev-dev libzip-dev zlib1g-dev libpng-dev libssl-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang
   xvfb xauth fonts-noto-core locales
   desktop-file-utils appstream
