@@ -57,7 +57,7 @@ void BM_OpenEditPage(benchmark::State& state) {
     edit.WaitForPaint();
     state.PauseTiming();
     edit.window->ShowHomePage();
-    QCoreApplication::processEvents();
+    edit.Settle();
     state.ResumeTiming();
   }
 }

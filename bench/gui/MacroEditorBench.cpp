@@ -67,7 +67,7 @@ void BM_OpenMacroEditor(benchmark::State& state) {
     macros.WaitForPaint();
     state.PauseTiming();
     macros.window->ShowMacroManager();
-    QCoreApplication::processEvents();
+    macros.Settle();
     state.ResumeTiming();
   }
 }
@@ -79,7 +79,7 @@ void BM_OpenMacroEditorBuildingRows(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     macros.window->OpenMacroEditor(kOneStep);
-    QCoreApplication::processEvents();
+    macros.Settle();
     state.ResumeTiming();
     macros.window->OpenMacroEditor(kMacroName);
     macros.WaitForPaint();
