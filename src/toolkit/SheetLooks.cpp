@@ -96,7 +96,11 @@ void PaintComboLook(QPainter& painter, const QStyleOptionComboBox& option, const
   QComboBox& look = LookOf(TheLooks().combos, sheet, ComboCarrier);
   QStyle* style = look.style();
   style->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, &look);
-  style->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, &look);
+  // A name longer than the field ends in an ellipsis rather than being cut off mid-letter.
+  QStyleOptionComboBox label = option;
+  const QRect field = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &look);
+  label.currentText = option.fontMetrics.elidedText(option.currentText, Qt::ElideRight, field.width());
+  style->drawControl(QStyle::CE_ComboBoxLabel, &label, &painter, &look);
 }
 
 void UseLineEditLook(QLineEdit& edit, const QString& sheet) {
