@@ -41,14 +41,11 @@ class ChevronComboBox : public QComboBox {
 
  protected:
   void paintEvent(QPaintEvent* /*event*/) override {
-    {
-      QPainter painter(this);
-      painter.setPen(palette().color(QPalette::Text));
-      QStyleOptionComboBox option;
-      initStyleOption(&option);
-      PaintComboLook(painter, option, sheet_);
-    }
     QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    PaintComboLook(painter, option, sheet_);
     painter.setRenderHint(QPainter::Antialiasing);
     QPen pen(theme::Color(dimmed ? theme::kTextDisabled : theme::kTextSecondary), 1.6);
     pen.setCapStyle(Qt::RoundCap);

@@ -183,6 +183,28 @@ QImage ComboShot(QWidget* widget, const FieldState& state) {
   return image;
 }
 
+// Shoots `field` and `carrier` (which carries the theme's sheet itself) in every state: they must come out the same,
+// and each state must show. Returns the plain shot.
+template <class ShotOf>
+QImage ExpectTheCarriersLookInEveryState(CControlUI& control, QWidget& field, QWidget& carrier, ShotOf shot) {
+  QImage plain;
+  for (const FieldState& state : kStates) {
+    control.SetEnabled(state.enabled);
+    carrier.setEnabled(state.enabled);
+    carrier.setStyleSheet(theme::NativeStyleSheet(!state.enabled));
+    const QImage painted = shot(&field, state);
+    EXPECT_EQ(painted, shot(&carrier, state)) << state.name;
+    if (state.name == kPlain.name) {
+      plain = painted;
+    } else {
+      EXPECT_NE(painted, plain) << state.name;  // each state shows
+    }
+  }
+  control.SetEnabled(true);
+  carrier.setEnabled(true);
+  return plain;
+}
+
 // Fields look as if they carried their style sheet, without carrying it (see SheetLooks.h): each must come out
 // exactly as a field that carries it, in every state; a combo's dropped-down list takes its look from the sheet.
 TEST_F(ControlsTest, CombosLookAsACarriedStyleSheetPaintsThemInEveryState) {
@@ -194,21 +216,8 @@ TEST_F(ControlsTest, CombosLookAsACarriedStyleSheetPaintsThemInEveryState) {
   carrier.setCurrentIndex(1);
   carrier.setGeometry(QRect(QPoint(0, 0), combo->size()));
   carrier.show();
-  QImage unstyled;
-  for (const FieldState& state : kStates) {
-    control->SetEnabled(state.enabled);
-    carrier.setEnabled(state.enabled);
-    carrier.setStyleSheet(theme::NativeStyleSheet(!state.enabled));
-    const QImage painted = ComboShot(combo, state);
-    EXPECT_EQ(painted, ComboShot(&carrier, state)) << state.name;
-    if (state.name == kPlain.name) {
-      unstyled = painted;
-    } else {
-      EXPECT_NE(painted, unstyled) << state.name;  // each state shows
-    }
-  }
+  const QImage unstyled = ExpectTheCarriersLookInEveryState(*control, *combo, carrier, ComboShot);
 
-  control->SetEnabled(true);
   combo->showPopup();
   const QImage list = combo->view()->grab().toImage();
   combo->hidePopup();
@@ -230,20 +239,8 @@ TEST_F(ControlsTest, EditsLookAsACarriedStyleSheetPaintsThemInEveryState) {
     EXPECT_EQ(painted, Shot(&carrier, state)) << state.name;
     return painted;
   };
-  QImage unstyled;
-  for (const FieldState& state : kStates) {
-    control->SetEnabled(state.enabled);
-    carrier.setEnabled(state.enabled);
-    const QImage painted = compare(state, theme::NativeStyleSheet(!state.enabled));
-    if (state.name == kPlain.name) {
-      unstyled = painted;
-    } else {
-      EXPECT_NE(painted, unstyled) << state.name;
-    }
-  }
+  ExpectTheCarriersLookInEveryState(*control, *edit, carrier, Shot);
 
-  control->SetEnabled(true);
-  carrier.setEnabled(true);
   edit->selectAll();
   carrier.selectAll();
   compare({"selected", false, true, true}, theme::NativeStyleSheet());
