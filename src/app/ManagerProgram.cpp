@@ -46,6 +46,8 @@ int RunManager(int argc, char* argv[], AdapterDemo* demo) {
   app.setApplicationName(QString::fromUtf8(kWindowText));
   // Lets Wayland desktops match the window to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TORVANE_APP_ID));
+  // First, so that the system's font list is read beside all that follows; it waits before the application goes.
+  const std::future<void> font_list = toolkit::theme::Apply(app);
 
   QString skin_error;
   auto skin = toolkit::SkinArchive::OpenInPlace(skin::EmbeddedSkinArchive(), &skin_error);
@@ -54,9 +56,8 @@ int RunManager(int argc, char* argv[], AdapterDemo* demo) {
     return 1;
   }
   toolkit::SkinArchive::SetCurrent(std::move(skin));
-  // Decoded beside the theme's font set-up and the building of the window, which come first.
+  // Decoded beside the building of the window, which comes first.
   toolkit::SkinArchive::Current()->Prefetch(CMainWnd::BackgroundImage());
-  toolkit::theme::Apply(app);
 
   std::unique_ptr<AdapterSource> source;
   switch (options.adapter) {

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QStringList>
 #include <QStyleFactory>
+
+#include <future>
 
 namespace torvane::toolkit::theme {
 
@@ -13,9 +16,11 @@ QColor Color(std::uint32_t argb) {
 
 QFont Font(int id) {
   QFont font = QApplication::font();
-  // Asked once: every label asks for its font when it paints, and the font database asks the system each time.
-  static const bool has_noto = QFontDatabase::hasFamily(QStringLiteral("Noto Sans"));
-  if (has_noto) font.setFamily(QStringLiteral("Noto Sans"));
+  // The design's family where the system has it, else the system's own. Given as a list, so that choosing needs no
+  // look at the system's font list, which then can be read beside the start.
+  static const QStringList families = {QStringLiteral("Noto Sans"),
+                                       QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()};
+  font.setFamilies(families);
   font.setStyleStrategy(QFont::PreferAntialias);
   switch (id) {
     case kFontBodyBold:
@@ -70,7 +75,10 @@ QString NativeStyleSheet(bool dimmed) {
                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }");
 }
 
-void Apply(QApplication& app) {
+std::future<void> Apply(QApplication& app) {
+  // The first text waits for the system's font list; read it on a thread meanwhile (the font database is
+  // thread-safe).
+  std::future<void> font_list = std::async(std::launch::async, [] { QFontDatabase::families(); });
   if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
   QPalette palette;
   palette.setColor(QPalette::Window, Color(kWindow));
@@ -90,6 +98,7 @@ void Apply(QApplication& app) {
   palette.setColor(QPalette::Disabled, QPalette::ButtonText, Color(kTextDisabled));
   app.setPalette(palette);
   app.setFont(Font(kFontBody));
+  return font_list;
 }
 
 }  // namespace torvane::toolkit::theme

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <future>
 
 class QApplication;
 
@@ -51,8 +52,9 @@ QFont Font(int id);
 // itself disabled asks for the `dimmed` sheet.
 QString NativeStyleSheet(bool dimmed = false);
 
-// Fusion style, the dark palette and the body font for the whole application.
-void Apply(QApplication& app);
+// Fusion style, the dark palette and the body font for the whole application. The system's font list is read on
+// a thread while the program goes on; the returned future waits for it, and must go before the application does.
+std::future<void> Apply(QApplication& app);
 
 }  // namespace theme
 }  // namespace torvane::toolkit
