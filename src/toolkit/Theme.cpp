@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
-#include <QStringList>
 #include <QStyleFactory>
 
 #include <future>
+#include <string_view>
+
+#include "platform/UiFontFamily.h"
 
 namespace torvane::toolkit::theme {
 
@@ -16,11 +18,12 @@ QColor Color(std::uint32_t argb) {
 
 QFont Font(int id) {
   QFont font = QApplication::font();
-  // The design's family where the system has it, else the system's own. Given as a list, so that choosing needs no
-  // look at the system's font list, which then can be read beside the start.
-  static const QStringList families = {QStringLiteral("Noto Sans"),
-                                       QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()};
-  font.setFamilies(families);
+  // Named rather than looked up: asking the font database whether it has a family waits for the whole font list.
+  static const QString family = [] {
+    const std::string_view name = platform::UiFontFamily();
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  }();
+  if (!family.isEmpty()) font.setFamily(family);
   font.setStyleStrategy(QFont::PreferAntialias);
   switch (id) {
     case kFontBodyBold:
