@@ -14,22 +14,12 @@ namespace torvane::platform {
 namespace {
 
 TEST(EvdevKeyTableTest, KnownPairs) {
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_A), 4);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_Z), 29);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_1), 30);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_0), 39);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_KPENTER), 88);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_102ND), 100);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_POWER), 102);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_KPEQUAL), 103);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_OPEN), 116);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_MUTE), 127);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_LEFTCTRL), 165);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_RIGHTMETA), 172);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_RESERVED), 0);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_VOLUMEUP), 0);
-  EXPECT_EQ(KeyCodeFromEvdev(KEY_MAX + 1), 0);
-  EXPECT_EQ(KeyCodeFromEvdev(0xFFFFFFFFu), 0);
+  const std::pair<std::uint32_t, int> pairs[] = {
+      {KEY_A, 4},        {KEY_Z, 29},       {KEY_1, 30},         {KEY_0, 39},
+      {KEY_KPENTER, 88}, {KEY_102ND, 100},  {KEY_POWER, 102},    {KEY_KPEQUAL, 103},
+      {KEY_OPEN, 116},   {KEY_MUTE, 127},   {KEY_LEFTCTRL, 165}, {KEY_RIGHTMETA, 172},
+      {KEY_RESERVED, 0}, {KEY_VOLUMEUP, 0}, {KEY_MAX + 1, 0},    {0xFFFFFFFFu, 0}};
+  for (const auto& [evdev, code] : pairs) EXPECT_EQ(KeyCodeFromEvdev(evdev), code) << "evdev " << evdev;
 }
 
 TEST(EvdevKeyTableTest, SamePhysicalKeyAsWindows) {
@@ -82,13 +72,10 @@ TEST(EvdevKeyTableTest, TheNativeTranslatorTakesScanCodesAndMouseButtons) {
   EXPECT_EQ(native.KeyCodeFromNativeKey(KEY_A, 'a'), KeyCodeFromEvdev(KEY_A - 8));
   for (std::uint32_t scan = 0; scan < 8; ++scan) EXPECT_EQ(native.KeyCodeFromNativeKey(scan, 0), 0) << scan;
 
-  EXPECT_EQ(native.KeyCodeFromNativeButton(BTN_LEFT), 173);
-  EXPECT_EQ(native.KeyCodeFromNativeButton(BTN_RIGHT), 174);
-  EXPECT_EQ(native.KeyCodeFromNativeButton(BTN_MIDDLE), 175);
-  EXPECT_EQ(native.KeyCodeFromNativeButton(BTN_SIDE), 176);
-  EXPECT_EQ(native.KeyCodeFromNativeButton(BTN_EXTRA), 177);
-  EXPECT_EQ(native.KeyCodeFromNativeButton(BTN_TASK), 0);
-  EXPECT_EQ(native.KeyCodeFromNativeButton(KEY_A), 0);
+  const std::pair<std::uint32_t, int> buttons[] = {{BTN_LEFT, 173}, {BTN_RIGHT, 174}, {BTN_MIDDLE, 175},
+                                                   {BTN_SIDE, 176}, {BTN_EXTRA, 177}, {BTN_TASK, 0},
+                                                   {KEY_A, 0}};
+  for (const auto& [button, code] : buttons) EXPECT_EQ(native.KeyCodeFromNativeButton(button), code) << button;
 }
 
 }  // namespace

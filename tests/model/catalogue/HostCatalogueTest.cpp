@@ -231,18 +231,12 @@ TEST(HostCatalogueTest, RacingGamesAndNativeWheelsAreExactlyTheListedOnes) {
       {kHostPS4, 67}, {kHostPS4, 87}, {kHostPS4, 89}, {kHostPS4, 43},     {kHostPS4, 88},
       {kHostPS4, 59}, {kHostPS4, 74}, {kHostPS4, 85}, {kHostXboxOne, 90},
   };
-  std::set<std::pair<int, int>> racing = native;
-  racing.insert({{kHostPS4, 31},
-                 {kHostPS4, 61},
-                 {kHostPS4, 132},
-                 {kHostXboxOne, 65},
-                 {kHostXboxOne, 45},
-                 {kHostXboxOne, 60},
-                 {kHostXboxOne, 66},
-                 {kHostXboxOne, 71},
-                 {kHostXboxOne, 61},
-                 {kHostXboxOne, 43},
-                 {kHostXbox360, 44}});
+  std::set<std::pair<int, int>> racing = {
+      {kHostPS4, 31},     {kHostPS4, 61},     {kHostPS4, 132},    {kHostXboxOne, 65},
+      {kHostXboxOne, 45}, {kHostXboxOne, 60}, {kHostXboxOne, 66}, {kHostXboxOne, 71},
+      {kHostXboxOne, 61}, {kHostXboxOne, 43}, {kHostXbox360, 44},
+  };
+  racing.insert(native.begin(), native.end());
   EXPECT_EQ(GamesWhere([](const ConfigRecord& r) { return r.input_device == 1; }), racing);
   EXPECT_EQ(GamesWhere([](const ConfigRecord& r) { return (r.flags.get() & 0x4000) != 0; }), native);
   EXPECT_EQ(GamesWhere([](const ConfigRecord& r) { return r.input_device > 1 || (r.flags.get() & 0x8000) != 0; }),

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "TableFixtures.h"
 #include "model/HostType.h"
@@ -226,14 +227,9 @@ TEST_F(ConfigTableTest, KeyUseCountsMappingKeyFieldsAndOwnMacros) {
   AppendMacro(*image, MakeMacro("Halo 2", "Jump", kHostXboxOne, kKeyF12));  // other owner
 
   const ConfigRecord& stored = block.records[0];
-  EXPECT_TRUE(KeyUsedByConfig(*image, stored, kKeyQ));
-  EXPECT_TRUE(KeyUsedByConfig(*image, stored, kKeyG));
-  EXPECT_FALSE(KeyUsedByConfig(*image, stored, kKeyE));
-  EXPECT_TRUE(KeyUsedByConfig(*image, stored, kKeyF3));
-  EXPECT_TRUE(KeyUsedByConfig(*image, stored, kKeyUp));
-  EXPECT_TRUE(KeyUsedByConfig(*image, stored, kKeyF1));
-  EXPECT_FALSE(KeyUsedByConfig(*image, stored, kKeyF2));
-  EXPECT_FALSE(KeyUsedByConfig(*image, stored, kKeyF12));
+  const std::pair<std::uint8_t, bool> uses[] = {{kKeyQ, true},  {kKeyG, true},  {kKeyE, false},  {kKeyF3, true},
+                                                {kKeyUp, true}, {kKeyF1, true}, {kKeyF2, false}, {kKeyF12, false}};
+  for (const auto& [key, used] : uses) EXPECT_EQ(KeyUsedByConfig(*image, stored, key), used) << int{key};
 
   EXPECT_TRUE(KeyUsedOnHost(*image, kHostXboxOne, kKeyQ));
   EXPECT_FALSE(KeyUsedOnHost(*image, kHostPS4, kKeyQ));

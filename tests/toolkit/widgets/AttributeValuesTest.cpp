@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 namespace torvane::toolkit {
 namespace {
 
@@ -80,37 +83,31 @@ TEST(AttributeValuesTest, LabelAlignmentReadsWholeWordsAndKeepsTheOtherAxis) {
   }
 }
 
-TEST(NumericInputTest, TypingCannotLeaveTheRange) {
-  // 1..100: "0" can never grow into range, "101" is above it.
-  EXPECT_TRUE(IsAcceptableNumberText(u"", 1, 100));
-  EXPECT_TRUE(IsAcceptableNumberText(u"1", 1, 100));
-  EXPECT_TRUE(IsAcceptableNumberText(u"100", 1, 100));
-  EXPECT_FALSE(IsAcceptableNumberText(u"0", 1, 100));
-  EXPECT_FALSE(IsAcceptableNumberText(u"101", 1, 100));
-  EXPECT_FALSE(IsAcceptableNumberText(u"1000", 1, 100));
-  EXPECT_FALSE(IsAcceptableNumberText(u"05", 1, 100));
-  EXPECT_FALSE(IsAcceptableNumberText(u"-5", 1, 100));
-  EXPECT_FALSE(IsAcceptableNumberText(u"5a", 1, 100));
-}
-
-TEST(NumericInputTest, NumbersBelowTheMinimumMayStillBeTypedTowardsIt) {
-  // 40..900: "4" leads to 40..49, "9" to 90..99 and 900, "1" to 100..199.
-  EXPECT_TRUE(IsAcceptableNumberText(u"4", 40, 900));
-  EXPECT_TRUE(IsAcceptableNumberText(u"9", 40, 900));
-  EXPECT_TRUE(IsAcceptableNumberText(u"1", 40, 900));
-  EXPECT_FALSE(IsAcceptableNumberText(u"901", 40, 900));
-  // 40..90: "3" leads only to 30..39 and 300 on, "9" to 90.
-  EXPECT_FALSE(IsAcceptableNumberText(u"3", 40, 90));
-  EXPECT_TRUE(IsAcceptableNumberText(u"9", 40, 90));
-  EXPECT_FALSE(IsAcceptableNumberText(u"91", 40, 90));
-  EXPECT_TRUE(IsAcceptableNumberText(u"0", 0, 127));
-  EXPECT_FALSE(IsAcceptableNumberText(u"00", 0, 127));
-}
-
-TEST(NumericInputTest, WithoutLimitsAnyDigitsUpToAFixedLengthPass) {
-  EXPECT_TRUE(IsAcceptableNumberText(u"123456789", std::nullopt, std::nullopt));
-  EXPECT_FALSE(IsAcceptableNumberText(u"1234567890123456789", std::nullopt, std::nullopt));
-  EXPECT_FALSE(IsAcceptableNumberText(u"12", 50, 10));  // an empty range accepts nothing
+// Text typed so far stands only while it can still grow into the field's range.
+TEST(NumericInputTest, TypingCannotLeaveTheRangeButMayGrowTowardsIt) {
+  const struct {
+    std::optional<long long> min, max;
+    std::vector<const char16_t*> accepted, refused;
+  } ranges[] = {
+      // "0" can never grow into 1..100, "101" is above it.
+      {1, 100, {u"", u"1", u"100"}, {u"0", u"101", u"1000", u"05", u"-5", u"5a"}},
+      // "4" leads to 40..49, "9" to 90..99 and 900, "1" to 100..199.
+      {40, 900, {u"4", u"9", u"1"}, {u"901"}},
+      // "3" leads only to 30..39 and 300 on, "9" to 90.
+      {40, 90, {u"9"}, {u"3", u"91"}},
+      {0, 127, {u"0"}, {u"00"}},
+      // Without limits any digits up to a fixed length pass; an empty range accepts nothing.
+      {std::nullopt, std::nullopt, {u"123456789"}, {u"1234567890123456789"}},
+      {50, 10, {}, {u"12"}},
+  };
+  for (const auto& r : ranges) {
+    for (const bool accepted : {true, false}) {
+      for (const char16_t* text : accepted ? r.accepted : r.refused) {
+        EXPECT_EQ(IsAcceptableNumberText(text, r.min, r.max), accepted)
+            << QString::fromUtf16(text).toStdString() << " in " << r.min.value_or(-1) << ".." << r.max.value_or(-1);
+      }
+    }
+  }
 }
 
 }  // namespace
