@@ -22,7 +22,6 @@
 #include "core/exchange/CurveExchangeFlow.h"
 #include "core/exchange/MacroExchangeFlow.h"
 #include "model/HostType.h"
-#include "model/RegionBytes.h"
 #include "model/catalogue/GameCatalogue.h"
 #include "model/exchange/ConfigExchange.h"
 #include "model/exchange/CurveExchange.h"
@@ -35,6 +34,7 @@
 #include "model/tables/ConfigTable.h"
 #include "model/tables/MacroTable.h"
 #include "model/tables/NameText.h"
+#include "support/ByteVector.h"
 
 namespace torvane::testing {
 namespace {
@@ -57,12 +57,6 @@ void SetName(std::array<char, N>& field, std::string_view name) {
 }
 
 template <class T>
-Bytes ToBytes(const T& file) {
-  const auto bytes = model::BytesOf(file);
-  return {bytes.begin(), bytes.end()};
-}
-
-template <class T>
 T FromBytes(const Bytes& bytes) {
   T file{};
   std::memcpy(&file, bytes.data(), sizeof file);
@@ -72,7 +66,7 @@ T FromBytes(const Bytes& bytes) {
 // The file image after an edit, with its digest made anew, as a file that was written that way would carry.
 template <class T>
 Bytes Restamped(T file) {
-  Bytes bytes = ToBytes(file);
+  Bytes bytes = ByteVector(file);
   EXPECT_TRUE(model::StampDigest(bytes, offsetof(T, digest)));
   return bytes;
 }
@@ -103,8 +97,8 @@ class ExchangeFlowTest : public CoreTest {
   }
   // The regions an import may change, as bytes.
   Bytes Regions() {
-    Bytes bytes = ToBytes(Image().config);
-    for (const Bytes& more : {ToBytes(Image().macro), ToBytes(Image().response)}) {
+    Bytes bytes = ByteVector(Image().config);
+    for (const Bytes& more : {ByteVector(Image().macro), ByteVector(Image().response)}) {
       bytes.insert(bytes.end(), more.begin(), more.end());
     }
     return bytes;
@@ -151,12 +145,12 @@ TEST_F(ExchangeFlowTest, FilesRoundTripByteExactly) {
   EXPECT_EQ(host.Texts(), std::vector<std::string>{kExported});
   EXPECT_EQ(host.file_choices.back().title, "Export Macro");
   EXPECT_EQ(host.file_choices.back().suggested_name, model::SuggestedMacroFileName(macro));
-  EXPECT_EQ(Read(OutPath("macro.vqm")), ToBytes(*model::BuildMacroFile(macro)));
+  EXPECT_EQ(Read(OutPath("macro.vqm")), ByteVector(*model::BuildMacroFile(macro)));
   ASSERT_TRUE(model::DeleteMacro(Image().macro, macro.host, model::ReadName(macro.macro_name),
                                  model::ReadName(macro.owner_name)));
   ASSERT_EQ(Import(ExchangeKind::kMacro, OutPath("macro.vqm")), ExchangeOutcome::kDone);
   EXPECT_TRUE(host.boxes.empty());
-  EXPECT_EQ(ToBytes(Image().macro.records[model::UsedMacroCount(Image().macro) - 1]), ToBytes(macro));
+  EXPECT_EQ(ByteVector(Image().macro.records[model::UsedMacroCount(Image().macro) - 1]), ByteVector(macro));
   EXPECT_EQ(session.unsaved(), 0u) << "the macro manager marks the macros when it is left";
 
   // Both charts of the first configuration.
@@ -178,7 +172,7 @@ TEST_F(ExchangeFlowTest, FilesRoundTripByteExactly) {
   EXPECT_EQ(host.Texts(), std::vector<std::string>{kExported});
   EXPECT_EQ(host.file_choices.back().title, "Export Configuration");
   EXPECT_EQ(host.file_choices.back().suggested_name, model::SuggestedConfigFileName(config));
-  EXPECT_EQ(Read(OutPath("config.vqc")), ToBytes(*model::BuildConfigFile(config)));
+  EXPECT_EQ(Read(OutPath("config.vqc")), ByteVector(*model::BuildConfigFile(config)));
   model::DeleteConfigWithMacros(Image(), Host(), model::ReadName(config.name));
   ASSERT_EQ(Import(ExchangeKind::kConfig, OutPath("config.vqc")), ExchangeOutcome::kDone);
   const int slot = model::FindConfigIndex(Image().config, model::ReadName(config.name), Host());
@@ -188,7 +182,7 @@ TEST_F(ExchangeFlowTest, FilesRoundTripByteExactly) {
   imported.hotkey = config.hotkey;
   imported.color = config.color;
   imported.set_startup(config.is_startup());
-  EXPECT_EQ(ToBytes(imported), ToBytes(config));
+  EXPECT_EQ(ByteVector(imported), ByteVector(config));
   EXPECT_EQ(session.unsaved(), model::kUnsavedConfig | model::kUnsavedResponse);
 }
 
@@ -196,9 +190,9 @@ TEST_F(ExchangeFlowTest, FilesRoundTripByteExactly) {
 // each check refuses, and each message's words, are the model's (tests/model/exchange); here, one of each way.
 TEST_F(ExchangeFlowTest, EveryRefusalTellsItsReasonAndChangesNothing) {
   const model::ConfigRecord config = NewConfig("Imported");
-  const Bytes good_config = ToBytes(*model::BuildConfigFile(config));
+  const Bytes good_config = ByteVector(*model::BuildConfigFile(config));
   const model::MacroRecord macro = NewMacro("Imported");
-  const Bytes good_curve = ToBytes(*model::BuildCurveFile({}, {}));
+  const Bytes good_curve = ByteVector(*model::BuildCurveFile({}, {}));
   const std::uint8_t global_key = Image().config.global_hotkeys[0];
   auto flipped = [](Bytes bytes, std::size_t at) {
     bytes[at] ^= 0x01;
@@ -207,12 +201,12 @@ TEST_F(ExchangeFlowTest, EveryRefusalTellsItsReasonAndChangesNothing) {
   auto config_with = [&](const std::function<void(model::ConfigRecord&)>& edit) {
     model::ConfigRecord edited = config;
     edit(edited);
-    return ToBytes(*model::BuildConfigFile(edited));
+    return ByteVector(*model::BuildConfigFile(edited));
   };
   auto macro_with = [&](const std::function<void(model::MacroRecord&)>& edit) {
     model::MacroRecord edited = macro;
     edit(edited);
-    return ToBytes(*model::BuildMacroFile(edited));
+    return ByteVector(*model::BuildMacroFile(edited));
   };
 
   struct Refusal {
@@ -290,7 +284,7 @@ TEST_F(ExchangeFlowTest, HostileMacroFilesAreMended) {
   macro.step_count = 255;
   macro.trigger_mode = 200;
   for (model::MacroStep& step : macro.steps) step.hold_time = 0;
-  Write(Path("hostile.vqm"), ToBytes(*model::BuildMacroFile(macro)));
+  Write(Path("hostile.vqm"), ByteVector(*model::BuildMacroFile(macro)));
   ASSERT_EQ(Import(ExchangeKind::kMacro, Path("hostile.vqm")), ExchangeOutcome::kDone);
   const model::MacroRecord& mended = Image().macro.records[model::UsedMacroCount(Image().macro) - 1];
   EXPECT_EQ(model::ReadName(mended.macro_name), std::string(model::kMacroNameChars, 'M'));
@@ -303,11 +297,11 @@ TEST_F(ExchangeFlowTest, HostileMacroFilesAreMended) {
   macro.step_count = 2;
   macro.steps[40].buttons.fill(9);
   macro.steps[40].hold_time = 500;
-  Write(Path("short.vqm"), ToBytes(*model::BuildMacroFile(macro)));
+  Write(Path("short.vqm"), ByteVector(*model::BuildMacroFile(macro)));
   ASSERT_EQ(Import(ExchangeKind::kMacro, Path("short.vqm")), ExchangeOutcome::kDone);
   const model::MacroRecord& short_macro = Image().macro.records[model::UsedMacroCount(Image().macro) - 1];
   EXPECT_EQ(short_macro.step_count, 2);
-  EXPECT_EQ(ToBytes(short_macro.steps[40]), Bytes(sizeof(model::MacroStep), 0));
+  EXPECT_EQ(ByteVector(short_macro.steps[40]), Bytes(sizeof(model::MacroStep), 0));
 }
 
 #if defined(__unix__)
@@ -347,7 +341,7 @@ TEST_F(ExchangeFlowTest, FailedExportsKeepTheOldFile) {
   std::filesystem::create_symlink(Path("full.vqc"), Path("link.vqc"));
   EXPECT_EQ(ExportConfigTo(Path("link.vqc")), ExchangeOutcome::kDone);
   EXPECT_TRUE(std::filesystem::is_symlink(Path("link.vqc")));
-  EXPECT_EQ(Read(Path("full.vqc")), ToBytes(*model::BuildConfigFile(Owner())));
+  EXPECT_EQ(Read(Path("full.vqc")), ByteVector(*model::BuildConfigFile(Owner())));
   EXPECT_EQ(std::filesystem::status(Path("full.vqc")).permissions(),
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 

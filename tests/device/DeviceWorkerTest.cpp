@@ -15,6 +15,7 @@
 #include "model/LittleEndian.h"
 #include "model/RegionBytes.h"
 #include "model/backup/BackupFile.h"
+#include "support/ByteVector.h"
 
 namespace torvane::device {
 namespace {
@@ -24,10 +25,7 @@ using emulator::FaultKind;
 using model::BytesOf;
 using testing::Collector;
 using testing::TrackingTransport;
-
-std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> span) {
-  return {span.begin(), span.end()};
-}
+using torvane::testing::ByteVector;
 
 class DeviceWorkerTest : public ::testing::Test {
  protected:
@@ -80,11 +78,11 @@ class DeviceWorkerTest : public ::testing::Test {
 TEST_F(DeviceWorkerTest, FullReadFillsTheImageExactly) {
   adapter.SetRunStatus({3, 4, 5, 6});
   ASSERT_TRUE(ReadAdapter(77)) << "MSG_READ_DONE carries the request's wParam";
-  EXPECT_EQ(Bytes(BytesOf(image->info)), Flash(model::kInfoBlockAddress, 64));
-  EXPECT_EQ(Bytes(BytesOf(image->boot)), Flash(model::kBootBlockAddress, 16384));
-  EXPECT_EQ(Bytes(BytesOf(image->macro)), Flash(model::kMacroBlockAddress, 16384));
-  EXPECT_EQ(Bytes(BytesOf(image->config)), Flash(model::kConfigBlockAddress, 16384));
-  EXPECT_EQ(Bytes(BytesOf(image->response)), Flash(model::kResponseBlockAddress, 65536));
+  EXPECT_EQ(ByteVector(image->info), Flash(model::kInfoBlockAddress, 64));
+  EXPECT_EQ(ByteVector(image->boot), Flash(model::kBootBlockAddress, 16384));
+  EXPECT_EQ(ByteVector(image->macro), Flash(model::kMacroBlockAddress, 16384));
+  EXPECT_EQ(ByteVector(image->config), Flash(model::kConfigBlockAddress, 16384));
+  EXPECT_EQ(ByteVector(image->response), Flash(model::kResponseBlockAddress, 65536));
   EXPECT_EQ(run_status.bytes, (std::array<std::uint8_t, 4>{3, 4, 5, 6}));
   EXPECT_EQ(adapter.RequestCount(kCmdReadFlash), 2212u);
   EXPECT_EQ(adapter.RequestCount(kCmdGetSysRunStatus), 1u);
@@ -350,7 +348,7 @@ TEST_F(DeviceWorkerTest, EachReadHandsOverABufferOfItsOwn) {
   ASSERT_EQ(window->WaitFor(MSG_READ_DONE), 2u);
   const auto second = window->reads().at(1);
   ASSERT_NE(first->image.get(), second->image.get());
-  EXPECT_EQ(Bytes(BytesOf(second->image->config)), flash_config);
+  EXPECT_EQ(ByteVector(second->image->config), flash_config);
   EXPECT_EQ(second->adapter, 7u);
 
   // Unplugged in between: the read in the gap fails and leaves the handed-over results alone.
@@ -374,7 +372,7 @@ TEST_F(DeviceWorkerTest, AWriteUsesThePlanAsItWasWhenPosted) {
   ASSERT_TRUE(ReadAdapter());
   image->config.host = 4;
   ASSERT_TRUE(BuildSavePlan(model::BuildSaveJob(*image, model::kUnsavedConfig), plan));
-  const auto planned = Bytes(BytesOf(image->config));
+  const auto planned = ByteVector(image->config);
   auto dialog = std::make_shared<Collector>();
   worker->PostWrite(0, plan, dialog);
   // The caller refills its plan at once, while the worker writes.

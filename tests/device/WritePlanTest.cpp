@@ -4,12 +4,12 @@
 
 #include <vector>
 
+#include "support/ByteVector.h"
+
 namespace torvane::device {
 namespace {
 
-std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> span) {
-  return {span.begin(), span.end()};
-}
+using torvane::testing::ByteVector;
 
 TEST(WritePlanTest, EntriesStartAtTheirSlotsAndSumToTheTotal) {
   WritePlan plan;
@@ -20,8 +20,8 @@ TEST(WritePlanTest, EntriesStartAtTheirSlotsAndSumToTheTotal) {
   ASSERT_EQ(plan.entries().size(), 2u);
   EXPECT_EQ(plan.entries()[1].offset, kPlanSlotSize);
   EXPECT_EQ(plan.entries()[1].address, 0x08010000u);
-  EXPECT_EQ(Bytes(plan.EntryBytes(plan.entries()[0])), first);
-  EXPECT_EQ(Bytes(plan.EntryBytes(plan.entries()[1])), second);
+  EXPECT_EQ(ByteVector(plan.EntryBytes(plan.entries()[0])), first);
+  EXPECT_EQ(ByteVector(plan.EntryBytes(plan.entries()[1])), second);
   EXPECT_EQ(plan.total(), 16384u + 65536u);
 
   plan.Clear();
@@ -37,7 +37,7 @@ TEST(WritePlanTest, AnEntryAfterOneThatRanOnStartsBehindItsSlots) {
   ASSERT_TRUE(plan.AddEntry(0x08020000, long_entry));
   ASSERT_TRUE(plan.AddEntry(0x08004000, std::vector<std::uint8_t>(4, 0x01)));
   EXPECT_EQ(plan.entries()[1].offset, 2 * kPlanSlotSize);
-  EXPECT_EQ(Bytes(plan.EntryBytes(plan.entries()[0])), long_entry) << "the tail of the long entry stays intact";
+  EXPECT_EQ(ByteVector(plan.EntryBytes(plan.entries()[0])), long_entry) << "the tail of the long entry stays intact";
 }
 
 TEST(WritePlanTest, FillersRefuseRatherThanOverflow) {

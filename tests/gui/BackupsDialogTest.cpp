@@ -16,8 +16,8 @@
 #include "core/backup/BackupStore.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
-#include "model/RegionBytes.h"
 #include "model/backup/BackupNames.h"
+#include "support/ByteVector.h"
 #include "support/MainWindowFixture.h"
 #include "toolkit/CButtonUI.h"
 #include "toolkit/CComboUI.h"
@@ -26,11 +26,6 @@ namespace torvane::testing {
 namespace {
 
 using dialogs::MessageBoxAnswers;
-
-std::vector<std::uint8_t> ConfigBytes(const model::ConfigBlock& block) {
-  const auto bytes = model::BytesOf(block);
-  return {bytes.begin(), bytes.end()};
-}
 
 class BackupsDialogTest : public MainWindowFixture {
  protected:
@@ -86,7 +81,7 @@ TEST_F(BackupsDialogTest, ABackupChosenThroughTheHelpDialogIsWrittenBack) {
   EXPECT_EQ(MessageBoxAnswers::Shown().back().text, QStringLiteral("Restore successfully!"));
   EXPECT_EQ(AdapterConfig(), original);
   EXPECT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }));
-  EXPECT_EQ(ConfigBytes(state.session.image().config), original) << "read afresh";
+  EXPECT_EQ(ByteVector(state.session.image().config), original) << "read afresh";
   EXPECT_EQ(window->unsaved_mask(), 0u);
   EXPECT_EQ(Control(u"btnSave")->GetText(), QStringLiteral("Save"));
 }
@@ -115,7 +110,7 @@ TEST_F(BackupsDialogTest, AnotherAdaptersBackupIsRestoredOnlyAfterTheQuestion) {
   EXPECT_TRUE(MessageBoxAnswers::Shown().front().text.startsWith(
       QStringLiteral("This backup was taken from another adapter (SN ")));
   EXPECT_NE(AdapterConfig(), before);
-  EXPECT_EQ(AdapterConfig(), ConfigBytes(other->config));
+  EXPECT_EQ(AdapterConfig(), ByteVector(other->config));
 }
 
 // The window and the command line tool keep their backups in the one data folder they both compute.

@@ -23,9 +23,9 @@
 #include "emulator/AdapterFault.h"
 #include "model/FlashImage.h"
 #include "model/HostType.h"
-#include "model/RegionBytes.h"
 #include "model/tables/ConfigTable.h"
 #include "model/tables/NameText.h"
+#include "support/ByteVector.h"
 #include "support/MainWindowFixture.h"
 #include "toolkit/CEditUI.h"
 #include "toolkit/dialogs/DialogTestSupport.h"
@@ -63,11 +63,6 @@ class HomePageTest : public MainWindowFixture {
   }
   std::vector<std::uint8_t> AdapterBytes(std::uint32_t address, std::size_t size) const {
     return adapter.ReadFlash(address, size);
-  }
-  template <typename Region>
-  static std::vector<std::uint8_t> Bytes(const Region& region) {
-    const auto bytes = model::BytesOf(region);
-    return {bytes.begin(), bytes.end()};
   }
 };
 
@@ -223,16 +218,16 @@ TEST_F(HomePageTest, ASaveReachesTheAdapterAndThePageShowsItsOutcome) {
   EXPECT_EQ(window->unsaved_mask(), 0u);
   EXPECT_EQ(SaveText(), QStringLiteral("Save"));
   EXPECT_FALSE(Control(u"btnSave")->IsEnabled());
-  EXPECT_EQ(AdapterBytes(model::kConfigBlockAddress, sizeof(model::ConfigBlock)), Bytes(Block()));
+  EXPECT_EQ(AdapterBytes(model::kConfigBlockAddress, sizeof(model::ConfigBlock)), ByteVector(Block()));
   EXPECT_EQ(AdapterBytes(model::kResponseBlockAddress, sizeof(model::ResponseBlock)),
-            Bytes(state.session.image().response));
+            ByteVector(state.session.image().response));
   EXPECT_EQ(AdapterBytes(model::kMacroBlockAddress, sizeof(model::MacroBlock)), macro);
 }
 
 TEST_F(HomePageTest, AFailedSaveKeepsTheEditsAndTheMarker) {
   OpenHome();
   ++Block().records[0].hotkey;
-  const auto edited = Bytes(Block());
+  const auto edited = ByteVector(Block());
   window->MarkUnsaved(model::kUnsavedConfig);
   adapter.ArmFault(emulator::Fault(emulator::FaultKind::kWrongAnswerCode, device::kCmdWriteFlash));
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);
@@ -243,7 +238,7 @@ TEST_F(HomePageTest, AFailedSaveKeepsTheEditsAndTheMarker) {
   EXPECT_EQ(SaveText(), QStringLiteral("Save *"));
   EXPECT_TRUE(Control(u"btnSave")->IsEnabled());
   EXPECT_TRUE(Control(u"btnNew")->IsEnabled());
-  EXPECT_EQ(Bytes(Block()), edited);
+  EXPECT_EQ(ByteVector(Block()), edited);
 }
 
 TEST_F(HomePageTest, ASaveNeverStartsTwice) {
@@ -293,8 +288,8 @@ TEST_P(HomePageReplugTest, EditsSurviveAnUnplugDuringSaveOnlyForTheSameAdapter) 
   OpenHome();
   ++Block().records[0].hotkey;
   ++state.session.image().response.records[0].data[0];
-  const auto config = Bytes(Block());
-  const auto response = Bytes(state.session.image().response);
+  const auto config = ByteVector(Block());
+  const auto response = ByteVector(state.session.image().response);
   window->MarkUnsaved(model::kUnsavedConfig | model::kUnsavedResponse);
   adapter.ArmFault(emulator::Fault(emulator::FaultKind::kUnplug, device::kCmdWriteFlash));
   MessageBoxAnswers::SetNextAnswer(dialogs::kIdOk);  // "USB Error"
@@ -310,13 +305,13 @@ TEST_P(HomePageReplugTest, EditsSurviveAnUnplugDuringSaveOnlyForTheSameAdapter) 
   ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }));
   if (!same_adapter) {
     EXPECT_EQ(window->unsaved_mask(), 0u);
-    EXPECT_NE(Bytes(Block()), config);
+    EXPECT_NE(ByteVector(Block()), config);
     return;
   }
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig | model::kUnsavedResponse);
   EXPECT_EQ(SaveText(), QStringLiteral("Save *"));
-  EXPECT_EQ(Bytes(Block()), config);
-  EXPECT_EQ(Bytes(state.session.image().response), response);
+  EXPECT_EQ(ByteVector(Block()), config);
+  EXPECT_EQ(ByteVector(state.session.image().response), response);
 
   Click(u"btnDeviceArrival");
   MessageBoxAnswers::Reset();
@@ -334,7 +329,7 @@ INSTANTIATE_TEST_SUITE_P(SameOrOther, HomePageReplugTest, ::testing::Bool());
 TEST_F(HomePageTest, EditsSurviveAPlugThatGoesOutAgainBeforeTheRead) {
   OpenHome();
   ++Block().records[0].hotkey;
-  const auto config = Bytes(Block());
+  const auto config = ByteVector(Block());
   window->MarkUnsaved(model::kUnsavedConfig);
   adapter.Unplug();
   ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceRemove; }));
@@ -346,7 +341,7 @@ TEST_F(HomePageTest, EditsSurviveAPlugThatGoesOutAgainBeforeTheRead) {
 
   adapter.Plug();
   ASSERT_TRUE(WaitUntil([this] { return Page() == app::kPageDeviceArrival; }, 10000));
-  EXPECT_EQ(Bytes(Block()), config);
+  EXPECT_EQ(ByteVector(Block()), config);
   EXPECT_EQ(window->unsaved_mask(), model::kUnsavedConfig);
   EXPECT_EQ(SaveText(), QStringLiteral("Save *"));
 }

@@ -7,6 +7,7 @@
 #include "model/RegionBytes.h"
 #include "model/backup/BackupNames.h"
 #include "model/backup/Sha256.h"
+#include "support/ByteVector.h"
 
 namespace torvane::model {
 namespace {
@@ -27,10 +28,6 @@ std::unique_ptr<FlashImage> PatternImage() {
   return image;
 }
 
-std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> span) {
-  return {span.begin(), span.end()};
-}
-
 // Replaces the trailing digest with the right one for the (altered) contents.
 void Reseal(std::vector<std::uint8_t>& file) {
   const auto digest = Sha256(std::span(file).first(file.size() - 32));
@@ -42,7 +39,7 @@ TEST(BackupFileTest, ParsesBackByteExactly) {
   const auto file = EncodeBackup(*image, 1'765'000'000);
   const ParsedBackup parsed = ParseBackup(file);
   ASSERT_EQ(parsed.error, BackupError::kNone);
-  EXPECT_EQ(Bytes(BytesOf(*parsed.image)), Bytes(BytesOf(*image)));
+  EXPECT_EQ(torvane::testing::ByteVector(*parsed.image), torvane::testing::ByteVector(*image));
   EXPECT_EQ(parsed.header.serial, image->info.serial);
   EXPECT_EQ(parsed.header.time, 1'765'000'000);
   EXPECT_EQ(parsed.header.manager_version, kManagerVersion);

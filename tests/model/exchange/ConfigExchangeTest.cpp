@@ -9,6 +9,7 @@
 #include "model/exchange/DigestField.h"
 #include "model/exchange/ExchangeMessages.h"
 #include "model/tables/ConfigTable.h"
+#include "support/ByteVector.h"
 
 namespace torvane::model {
 namespace {
@@ -23,8 +24,7 @@ constexpr std::uint8_t kF1 = 0x3A;    // the first hotkey candidate
 std::vector<std::uint8_t> FileBytes(const ConfigRecord& record) {
   const std::optional<ConfigFile> file = BuildConfigFile(record);
   EXPECT_TRUE(file.has_value());
-  const auto bytes = BytesOf(*file);
-  return {bytes.begin(), bytes.end()};
+  return torvane::testing::ByteVector(*file);
 }
 
 class ConfigImportTest : public ::testing::Test {

@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "model/RegionBytes.h"
 #include "model/exchange/DigestField.h"
 #include "model/exchange/ExchangeMessages.h"
 #include "model/params/ResponseCurves.h"
+#include "support/ByteVector.h"
 
 namespace torvane::model {
 namespace {
@@ -15,8 +15,7 @@ namespace {
 std::vector<std::uint8_t> FileBytes(const Curve& hip, const Curve& ads) {
   const std::optional<CurveFile> file = BuildCurveFile(hip, ads);
   EXPECT_TRUE(file.has_value());
-  const auto bytes = BytesOf(*file);
-  return {bytes.begin(), bytes.end()};
+  return torvane::testing::ByteVector(*file);
 }
 
 TEST(CurveExchangeTest, RoundTripKeepsChartCoordinates) {

@@ -11,6 +11,7 @@
 #include "model/tables/ConfigTable.h"
 #include "model/tables/MacroTable.h"
 #include "model/tables/NameText.h"
+#include "support/ByteVector.h"
 
 namespace torvane::model {
 namespace {
@@ -37,8 +38,7 @@ MacroRecord MakeMacro(std::string_view name, std::string_view owner, int host, s
 std::vector<std::uint8_t> FileBytes(const MacroRecord& macro) {
   const std::optional<MacroFile> file = BuildMacroFile(macro);
   EXPECT_TRUE(file.has_value());
-  const auto bytes = BytesOf(*file);
-  return {bytes.begin(), bytes.end()};
+  return torvane::testing::ByteVector(*file);
 }
 
 class MacroImportTest : public ::testing::Test {
