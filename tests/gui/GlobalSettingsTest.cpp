@@ -34,9 +34,6 @@ constexpr const char16_t* kButtons[] = {
     u"btnKeyMapHipSenDeclease", u"btnKeyMapADSSenInclease", u"btnKeyMapADSSenDeclease",
 };
 
-void TapA(toolkit::WindowImplBase& dialog) {
-  TapKey(dialog, Qt::Key_A, kKeyA, QStringLiteral("a"));
-}
 void TapB(toolkit::WindowImplBase& dialog) {
   TapKey(dialog, Qt::Key_B, kKeyB, QStringLiteral("b"));
 }

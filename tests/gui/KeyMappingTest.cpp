@@ -30,10 +30,6 @@ using dialogs::MessageBoxAnswers;
 constexpr std::uint8_t kA = 4;  // the key TapA gives
 constexpr std::uint8_t kSlotL1 = 0;
 
-void TapA(toolkit::WindowImplBase& dialog) {
-  TapKey(dialog, Qt::Key_A, kKeyA, QStringLiteral("a"));
-}
-
 class KeyMappingTest : public MainWindowFixture {
  protected:
   // The editing page of the first configuration of `host`.

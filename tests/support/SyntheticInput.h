@@ -58,6 +58,11 @@ inline void TapKey(QWidget& target, int qt_key, NativeKey key, const QString& te
   SendKey(target, QEvent::KeyRelease, qt_key, key, Qt::NoModifier, text);
 }
 
+// The key a capture test takes when any key will do.
+inline void TapA(QWidget& target) {
+  TapKey(target, Qt::Key_A, kKeyA, QStringLiteral("a"));
+}
+
 inline void SendMouseButton(QWidget& target, QEvent::Type type, Qt::MouseButton button) {
   const QPointF at(10, 10);
   QMouseEvent event(type, at, target.mapToGlobal(at), button,
