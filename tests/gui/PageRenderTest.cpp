@@ -29,9 +29,7 @@ class PageRenderTest : public MainWindowFixture {
   QImage SaveButtonRendering(const QString& file_name) {
     QCoreApplication::processEvents();
     const QImage image = Control(u"btnSave")->grab().toImage();
-    if (const QString path = RenderPath(file_name); !path.isEmpty()) {
-      EXPECT_TRUE(image.scaled(image.size() * 4).save(path)) << path.toStdString();
-    }
+    SaveRenderingAs(image.scaled(image.size() * 4), file_name);
     return image;
   }
 };
@@ -95,10 +93,7 @@ TEST_F(PageRenderTest, EveryPageRendersAtTheWindowSize) {
 void RenderModal(const char16_t* control, const QString& file_name, int code) {
   WhenModalShows(control, [file_name, code](toolkit::WindowImplBase& dialog) {
     QCoreApplication::processEvents();
-    const QString path = RenderPath(file_name);
-    if (!path.isEmpty()) {
-      EXPECT_TRUE(dialog.grab().save(path)) << path.toStdString();
-    }
+    SaveRenderingAs(dialog.grab(), file_name);
     dialog.Close(code);
   });
 }

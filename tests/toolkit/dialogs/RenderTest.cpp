@@ -33,10 +33,7 @@ class RenderTest : public ::testing::Test {
     EXPECT_EQ(shot.size() / shot.devicePixelRatio(), window.size());
     const QImage image = shot.toImage();
     EXPECT_NE(image.pixel(image.width() / 2, image.height() / 2), image.pixel(0, 0)) << "a blank window";
-    const QString path = testing::RenderPath(name);
-    if (!path.isEmpty()) {
-      EXPECT_TRUE(shot.save(path)) << path.toStdString();
-    }
+    testing::SaveRenderingAs(shot, name);
   }
 };
 

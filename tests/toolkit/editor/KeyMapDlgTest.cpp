@@ -216,13 +216,8 @@ TEST_F(KeyMapDlgTest, RendersWaitingAndTheCapturedKey) {
   EXPECT_EQ(dialog->ShowModal(), CKeyMapDlg::kCaptured);
   ASSERT_FALSE(captured.isNull());
   EXPECT_NE(waiting.toImage(), captured.toImage());
-  for (const auto& [shot, name] :
-       {std::pair{waiting, "keymap_waiting.png"}, std::pair{captured, "keymap_captured.png"}}) {
-    const QString path = testing::RenderPath(name);
-    if (!path.isEmpty()) {
-      EXPECT_TRUE(shot.save(path)) << path.toStdString();
-    }
-  }
+  testing::SaveRenderingAs(waiting, QStringLiteral("keymap_waiting.png"));
+  testing::SaveRenderingAs(captured, QStringLiteral("keymap_captured.png"));
 }
 
 }  // namespace

@@ -24,10 +24,7 @@ void Save(toolkit::WindowImplBase& window, const char* name) {
   const QPixmap shot = window.grab();
   const QImage image = shot.toImage();
   EXPECT_NE(image.pixel(image.width() / 2, image.height() / 2), image.pixel(0, 0)) << "a blank window";
-  const QString path = testing::RenderPath(QString::fromUtf8(name));
-  if (!path.isEmpty()) {
-    EXPECT_TRUE(shot.save(path)) << path.toStdString();
-  }
+  testing::SaveRenderingAs(shot, QString::fromUtf8(name));
 }
 
 template <class Dialog>
@@ -91,10 +88,7 @@ TEST(SettingsRenderTest, CurveEditor) {
     large.setDevicePixelRatio(2);
     large.fill(Qt::transparent);
     d.render(&large);
-    const QString path = testing::RenderPath(QStringLiteral("curve_edit_dlg@2x.png"));
-    if (!path.isEmpty()) {
-      EXPECT_TRUE(large.save(path)) << path.toStdString();
-    }
+    testing::SaveRenderingAs(large, QStringLiteral("curve_edit_dlg@2x.png"));
   });
 }
 

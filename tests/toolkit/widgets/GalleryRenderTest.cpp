@@ -62,10 +62,7 @@ TEST(GalleryRenderTest, ControlsInTheirStates) {
   QTest::mouseMove(window.FindControl(u"btnRaised"));
   const QPixmap shot = window.grab();
   EXPECT_EQ(shot.size() / shot.devicePixelRatio(), QSize(560, 360));
-  const QString path = testing::RenderPath("toolkit_gallery.png");
-  if (!path.isEmpty()) {
-    EXPECT_TRUE(shot.save(path));
-  }
+  testing::SaveRenderingAs(shot, QStringLiteral("toolkit_gallery.png"));
 }
 
 }  // namespace
