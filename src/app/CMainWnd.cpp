@@ -122,10 +122,6 @@ QString CMainWnd::GetSkinFile() const {
   return QStringLiteral("Main_dlg.xml");
 }
 
-QString CMainWnd::BackgroundImage() {
-  return QStringLiteral("main_wnd_init_background.png");
-}
-
 void CMainWnd::InitWindow() {
   platform::SingleInstance::Outcome outcome{};
   instance_ = platform::SingleInstance::TryAcquire(env_.instance_name, &outcome);

@@ -57,8 +57,6 @@ class CMainWnd final : public toolkit::WindowImplBase, public editor::EditorHost
 
   QString GetWindowClassName() const override;
   QString GetSkinFile() const override;
-  // The window's background (its layout's root image), which the first paint needs.
-  static QString BackgroundImage();
   void InitWindow() override;
   bool HandleCustomMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                            const std::any& payload) override;

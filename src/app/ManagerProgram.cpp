@@ -57,7 +57,7 @@ int RunManager(int argc, char* argv[], AdapterDemo* demo) {
   }
   toolkit::SkinArchive::SetCurrent(std::move(skin));
   // Decoded beside the building of the window, which comes first.
-  toolkit::SkinArchive::Current()->Prefetch(CMainWnd::BackgroundImage());
+  toolkit::SkinArchive::Current()->Prefetch(QString::fromUtf8(kInitBackground));
 
   std::unique_ptr<AdapterSource> source;
   switch (options.adapter) {

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "app/MainPage.h"
+#include "app/MainWindowTexts.h"
 #include "core/FirmwareProcedures.h"
 #include "dialogs/MessageBoxAnswers.h"
 #include "dialogs/MessageBoxCodes.h"
@@ -171,7 +172,7 @@ TEST_F(PageRenderTest, TheLayoutHasEveryNamedPageAndControl) {
   EXPECT_FALSE(Control(u"btnSave")->IsEnabled());
   EXPECT_EQ(Control(u"btnSave")->GetText(), QStringLiteral("Save"));
   EXPECT_EQ(Control(u"layWndBackground")->GetBkImage(), QStringLiteral("main_wnd_init_background.png"));
-  EXPECT_EQ(app::CMainWnd::BackgroundImage(), Control(u"layWndBackground")->GetBkImage());  // decoded ahead
+  EXPECT_EQ(QString::fromUtf8(app::kInitBackground), Control(u"layWndBackground")->GetBkImage());  // decoded ahead
   // The pages' own texts, blanks included.
   const auto texts = [this](const char16_t* page) {
     QStringList list;
